@@ -1,0 +1,81 @@
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+
+#include "ephemeris/ephemeris.hpp"
+#include "model_arithmetic.hpp"
+
+namespace {
+
+using namespace std::chrono;
+
+ephemeris::Instant StartOf2024() {
+    return local_days{2024y / January / 1} + hours{0};
+}
+
+void UseNewYork() {
+    ::setenv("TZ", "America/New_York", 1);
+    ::tzset();
+}
+
+// One instant over and over: the cost of a plot's computation.
+void BM_ComputeSatelliteOffsets_SameInstant(benchmark::State& state) {
+    UseNewYork();
+    const ephemeris::Instant t = StartOf2024() + minutes{12345};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ephemeris::ComputeSatelliteOffsets(t));
+    }
+}
+BENCHMARK(BM_ComputeSatelliteOffsets_SameInstant);
+
+// A year at one-minute steps, both daylight switches included: an animation.
+void BM_ComputeSatelliteOffsets_YearOfMinutes(benchmark::State& state) {
+    UseNewYork();
+    constexpr int kMinutesPerYear = 525600;
+    const ephemeris::Instant start = StartOf2024();
+    int minute = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ephemeris::ComputeSatelliteOffsets(start + minutes{minute}));
+        minute = minute + 1 == kMinutesPerYear ? 0 : minute + 1;
+    }
+}
+BENCHMARK(BM_ComputeSatelliteOffsets_YearOfMinutes);
+
+// Scattered instants over the picker's range: every call a new hour of the
+// zone, the worst case for its look-up.
+void BM_ComputeSatelliteOffsets_Scattered(benchmark::State& state) {
+    UseNewYork();
+    const ephemeris::Instant first = local_days{1601y / January / 1} + hours{0};
+    std::uint64_t draw = 88172645463325252ULL;
+    for (auto _ : state) {
+        draw ^= draw << 13;
+        draw ^= draw >> 7;
+        draw ^= draw << 17;
+        benchmark::DoNotOptimize(ephemeris::ComputeSatelliteOffsets(first + minutes{draw % 4414000000ULL}));
+    }
+}
+BENCHMARK(BM_ComputeSatelliteOffsets_Scattered);
+
+// The model's arithmetic alone, without time base or flag checks: the floor
+// that the full call is compared with.
+void BM_SatelliteModelArithmetic(benchmark::State& state) {
+    double d = 8779.5;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(d);
+        benchmark::DoNotOptimize(ephemeris::detail::SatelliteModel(d));
+    }
+}
+BENCHMARK(BM_SatelliteModelArithmetic);
+
+void BM_LocalToUT(benchmark::State& state) {
+    UseNewYork();
+    const ephemeris::Instant t = StartOf2024() + minutes{12345};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ephemeris::LocalToUT(t));
+    }
+}
+BENCHMARK(BM_LocalToUT);
+
+}  // namespace

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "ephemeris/angles.hpp"
+#include "ephemeris/arithmetic_fault.hpp"
+#include "ephemeris/satellite_model.hpp"
+#include "ephemeris/time_base.hpp"

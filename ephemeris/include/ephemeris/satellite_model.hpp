@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ephemeris/time_base.hpp"
+
+namespace ephemeris {
+
+// Offsets of the four Galilean satellites from Jupiter's centre along its
+// equator as seen from the Earth, in Jupiter equatorial radii; positive values
+// are drawn to the right of the planet.
+struct SatelliteOffsets {
+    double X1 = 0.0;     // Io
+    double X2 = 0.0;     // Europa
+    double X3 = 0.0;     // Ganymede
+    double X4 = 0.0;     // Callisto
+    double Delta = 0.0;  // Earth-Jupiter distance, AU
+};
+
+// The low-accuracy analytical theory of the four satellites for the local
+// instant t: mean anomalies of the Earth and Jupiter with their equations of
+// centre, the Earth-Jupiter distance, a light-time correction and one periodic
+// term in each satellite's distance; no perturbations of the longitudes.
+//
+// t is converted with LocalToUT, then rounded to the nearest second and read
+// to the minute: seconds never change the result and a whole minute never
+// loses it. Pure apart from reading the computer's time zone.
+// Throws ArithmeticFault if the arithmetic raises invalid operation, division
+// by zero or overflow; the caller's floating-point state is left as it was.
+SatelliteOffsets ComputeSatelliteOffsets(Instant t);
+
+}  // namespace ephemeris

@@ -1,0 +1,145 @@
+#include "zone_offset.hpp"
+
+#include <sys/stat.h>
+
+#include <array>
+#include <cstdlib>
+#include <ctime>
+#include <limits>
+#include <string>
+
+#include "civil_calendar.hpp"
+#include "ephemeris/arithmetic_fault.hpp"
+
+namespace ephemeris::detail {
+namespace {
+
+// Wider than any UTC offset a zone or a POSIX TZ rule can state (24:59:59).
+constexpr std::int64_t kOffsetSpan = 26 * 3600;
+constexpr std::int64_t kBucketSeconds = 3600;
+constexpr std::size_t kBucketCount = 64;
+constexpr const char* kSystemZoneFile = "/etc/localtime";
+
+std::int64_t OffsetAtUT(std::int64_t ut) {
+    const auto seconds = static_cast<std::time_t>(ut);
+    std::tm fields{};
+    if (localtime_r(&seconds, &fields) == nullptr) {
+        throw ArithmeticFault("LocalToUT", ArithmeticFault::Condition::Overflow);
+    }
+    return fields.tm_gmtoff;
+}
+
+// A local time exists under offset o when the clock shows it at UT local - o.
+// The zone's offsets a day either side of the local time bracket every offset
+// that can apply; of those under which it exists, the largest gives the
+// earliest instant (the first pass of a doubled hour). A skipped local time
+// exists under none and takes the offset from before the jump.
+std::int64_t ResolveOffset(std::int64_t local) {
+    const std::int64_t before = OffsetAtUT(local - kOffsetSpan);
+    const std::int64_t after = OffsetAtUT(local + kOffsetSpan);
+    const std::int64_t atBefore = OffsetAtUT(local - before);
+    if (before == after && atBefore == before) {
+        return before;
+    }
+    const std::int64_t atAfter = before == after ? atBefore : OffsetAtUT(local - after);
+    const std::array<std::int64_t, 4> candidates{before, after, atBefore, atAfter};
+    bool found = false;
+    std::int64_t best = before;
+    for (const std::int64_t offset : candidates) {
+        if ((!found || offset > best) && OffsetAtUT(local - offset) == offset) {
+            best = offset;
+            found = true;
+        }
+    }
+    return best;
+}
+
+// One local hour: the offset at its start, the one at its end, and the first
+// second that takes the latter. An hour holding a zone change is bisected once;
+// after that every second of it is answered without the C library.
+struct Bucket {
+    std::int64_t index = std::numeric_limits<std::int64_t>::min();
+    std::int64_t offsetBefore = 0;
+    std::int64_t offsetAfter = 0;
+    std::int64_t switchAt = 0;
+};
+
+void Fill(Bucket& bucket, std::int64_t index) {
+    const std::int64_t first = index * kBucketSeconds;
+    const std::int64_t last = first + kBucketSeconds - 1;
+    bucket.offsetBefore = ResolveOffset(first);
+    bucket.offsetAfter = ResolveOffset(last);
+    std::int64_t low = first;
+    std::int64_t high = last;
+    if (bucket.offsetBefore == bucket.offsetAfter) {
+        high = last + 1;
+    } else {
+        while (high - low > 1) {
+            const std::int64_t middle = low + (high - low) / 2;
+            (ResolveOffset(middle) == bucket.offsetBefore ? low : high) = middle;
+        }
+    }
+    bucket.switchAt = high;
+    bucket.index = index;
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
+           a.st_mtim.tv_nsec == b.st_mtim.tv_nsec && a.st_size == b.st_size;
+}
+
+// The zone the cached answers belong to: the TZ text, or, with TZ unset, the
+// identity of the system's zone file, so that a change of either is followed.
+class ZoneCache {
+public:
+    std::int64_t Offset(std::int64_t local) {
+        Synchronize();
+        const std::int64_t index = FloorDiv(local, kBucketSeconds);
+        Bucket& bucket = buckets_[static_cast<std::uint64_t>(index) % kBucketCount];
+        if (bucket.index != index) {
+            Fill(bucket, index);
+        }
+        return local < bucket.switchAt ? bucket.offsetBefore : bucket.offsetAfter;
+    }
+
+private:
+    void Synchronize() {
+        const char* tz = std::getenv("TZ");
+        if (tz != nullptr) {
+            if (valid_ && tzSet_ && tz_ == tz) {
+                return;
+            }
+            tzSet_ = true;
+            tz_ = tz;
+        } else {
+            struct stat file {};
+            if (::stat(kSystemZoneFile, &file) != 0) {
+                file = {};
+            }
+            if (valid_ && !tzSet_ && SameFile(file, systemFile_)) {
+                return;
+            }
+            tzSet_ = false;
+            systemFile_ = file;
+        }
+        // localtime_r does not itself look at TZ again; tzset makes it.
+        ::tzset();
+        buckets_.fill(Bucket{});
+        valid_ = true;
+    }
+
+    bool valid_ = false;
+    bool tzSet_ = false;
+    std::string tz_;
+    struct stat systemFile_ {};
+    std::array<Bucket, kBucketCount> buckets_{};
+};
+
+}  // namespace
+
+std::int64_t LocalUtcOffset(std::int64_t localSeconds) {
+    thread_local ZoneCache cache;
+    return cache.Offset(localSeconds);
+}
+
+}  // namespace ephemeris::detail

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+namespace ephemeris::detail {
+
+// The UTC offset, in seconds east of Greenwich, that turns the local wall-clock
+// second `localSeconds` (counted from 1970-01-01 00:00 local) into UT:
+// UT = local - offset. Follows the computer's zone (TZ, else the system
+// setting) as it is at the moment of the call; the rule for skipped and
+// doubled local times is the one documented at LocalToUT.
+std::int64_t LocalUtcOffset(std::int64_t localSeconds);
+
+}  // namespace ephemeris::detail

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "ephemeris/ephemeris.hpp"
+#include "named_rows.hpp"
+#include "instants.hpp"
+#include "scoped_time_zone.hpp"
+
+namespace ephemeris {
+namespace {
+
+using satrivox::testing::operator<<;
+
+using satrivox::testing::Local;
+using satrivox::testing::ScopedTimeZone;
+using namespace std::chrono_literals;
+
+struct ZoneCase {
+    const char* hazard;
+    const char* zone;
+    Instant local;
+    Instant expectedUT;
+};
+
+class LocalToUniversal : public ::testing::TestWithParam<ZoneCase> {};
+
+TEST_P(LocalToUniversal, UsesTheOffsetInForceAtTheInstant) {
+    const ScopedTimeZone zone(GetParam().zone);
+    EXPECT_EQ(LocalToUT(GetParam().local), GetParam().expectedUT);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TimeBase, LocalToUniversal,
+    ::testing::Values(
+        ZoneCase{"standard_time", "America/New_York", Local(2003, 11, 22, 13, 30), Local(2003, 11, 22, 18, 30)},
+        ZoneCase{"daylight_time", "America/New_York", Local(2003, 7, 22, 13, 30), Local(2003, 7, 22, 17, 30)},
+        ZoneCase{"local_mean_time_before_1883", "America/New_York", Local(1700, 7, 22, 13, 30),
+                 Local(1700, 7, 22, 18, 26, 2)},
+        ZoneCase{"half_hour_daylight", "Australia/Lord_Howe", Local(2024, 1, 15, 21, 45), Local(2024, 1, 15, 10, 45)},
+        ZoneCase{"half_hour_standard", "Australia/Lord_Howe", Local(2024, 7, 15, 12, 0), Local(2024, 7, 15, 1, 30)},
+        ZoneCase{"quarter_hour_zone", "Asia/Kathmandu", Local(2024, 6, 1, 12, 0), Local(2024, 6, 1, 6, 15)},
+        ZoneCase{"posix_rule_string", "EST5EDT,M3.2.0,M11.1.0", Local(2024, 7, 4, 12, 0), Local(2024, 7, 4, 16, 0)},
+        ZoneCase{"crosses_new_year", "America/New_York", Local(2003, 12, 31, 23, 30), Local(2004, 1, 1, 4, 30)},
+        ZoneCase{"crosses_back_a_day", "Asia/Tokyo", Local(2024, 3, 1, 2, 0), Local(2024, 2, 29, 17, 0)},
+        ZoneCase{"past_the_picker_range", "America/New_York", Local(9999, 12, 31, 23, 59),
+                 Local(10000, 1, 1, 4, 59)},
+        ZoneCase{"before_the_picker_range", "Asia/Tokyo", Local(1601, 1, 1, 0, 0), Local(1600, 12, 31, 14, 41, 1)},
+        ZoneCase{"milliseconds_kept", "UTC", Local(2020, 5, 5, 5, 5, 5, 999), Local(2020, 5, 5, 5, 5, 5, 999)},
+        // The spring gap and the autumn overlap, New York 2024: the skipped hour
+        // reads with the offset from before the jump, the doubled hour is its
+        // first pass.
+        ZoneCase{"last_minute_before_spring_gap", "America/New_York", Local(2024, 3, 10, 1, 59),
+                 Local(2024, 3, 10, 6, 59)},
+        ZoneCase{"inside_spring_gap", "America/New_York", Local(2024, 3, 10, 2, 30), Local(2024, 3, 10, 7, 30)},
+        ZoneCase{"first_minute_after_spring_gap", "America/New_York", Local(2024, 3, 10, 3, 0),
+                 Local(2024, 3, 10, 7, 0)},
+        ZoneCase{"before_autumn_overlap", "America/New_York", Local(2024, 11, 3, 0, 59), Local(2024, 11, 3, 4, 59)},
+        ZoneCase{"inside_autumn_overlap", "America/New_York", Local(2024, 11, 3, 1, 30), Local(2024, 11, 3, 5, 30)},
+        ZoneCase{"after_autumn_overlap", "America/New_York", Local(2024, 11, 3, 2, 0), Local(2024, 11, 3, 7, 0)},
+        ZoneCase{"lord_howe_half_hour_gap", "Australia/Lord_Howe", Local(2024, 10, 6, 2, 15),
+                 Local(2024, 10, 5, 15, 45)},
+        ZoneCase{"lord_howe_half_hour_overlap", "Australia/Lord_Howe", Local(2024, 4, 7, 1, 45),
+                 Local(2024, 4, 6, 14, 45)}),
+    [](const auto& info) { return info.param.hazard; });
+
+TEST(LocalToUniversal, FollowsAChangeOfZoneWhileRunning) {
+    const Instant noon = Local(2024, 1, 15, 12, 0);
+    {
+        const ScopedTimeZone zone("UTC");
+        EXPECT_EQ(LocalToUT(noon), noon);
+    }
+    {
+        const ScopedTimeZone zone("Asia/Tokyo");
+        EXPECT_EQ(LocalToUT(noon), noon - 9h);
+    }
+    {
+        const ScopedTimeZone zone("UTC");
+        EXPECT_EQ(LocalToUT(noon), noon);
+    }
+}
+
+TEST(LocalToUniversal, EveryMinuteOfASwitchDayMovesMonotonically) {
+    const ScopedTimeZone zone("Europe/Berlin");
+    for (const Instant day : {Local(2023, 3, 26, 0, 0), Local(2023, 10, 29, 0, 0)}) {
+        Instant previous = LocalToUT(day - 1min);
+        for (int minute = 0; minute < 1440; ++minute) {
+            const Instant ut = LocalToUT(day + std::chrono::minutes(minute));
+            const auto offset = (day + std::chrono::minutes(minute)) - ut;
+            ASSERT_TRUE(offset == 1h || offset == 2h) << minute;
+            // Only the skipped hour may map ahead of the next minute's instant.
+            if (minute != 180) {
+                ASSERT_GT(ut, previous) << minute;
+            }
+            previous = ut;
+        }
+    }
+}
+
+// The integer day-number formula the model was stated with; it knows no
+// Gregorian century rule.
+double FormulaDaysSinceJ2000(double Y, double M, double D, double H) {
+    const auto divide = [](double a, double b) { return std::trunc(std::nearbyint(a) / std::nearbyint(b)); };
+    const double term1 = 367 * Y;
+    const double term2 = divide(7 * (Y + divide(M + 9, 12)), 4);
+    const double term3 = divide(275 * M, 9);
+    return ((((term1 - term2) + term3) + D) - 730531.5) + H / 24;
+}
+
+TEST(DayCount, IsBitIdenticalToTheFormulaFrom1900To2100) {
+    using namespace std::chrono;
+    int days = 0;
+    for (sys_days day = sys_days{1900y / March / 1}; day <= sys_days{2100y / February / 28}; day += std::chrono::days{1}) {
+        const year_month_day date{day};
+        const double Y = static_cast<int>(date.year());
+        const double M = static_cast<unsigned>(date.month());
+        const double D = static_cast<unsigned>(date.day());
+        const double H = (days % 1440) / 60.0;
+        ASSERT_EQ(DaysSinceJ2000(Y, M, D, H), FormulaDaysSinceJ2000(Y, M, D, H)) << Y << "-" << M << "-" << D;
+        ++days;
+    }
+    EXPECT_EQ(days, 73049);
+}
+
+struct DayCountCase {
+    const char* hazard;
+    double Y, M, D, H;
+    double expected;
+};
+
+class DayCount : public ::testing::TestWithParam<DayCountCase> {};
+
+TEST_P(DayCount, CountsGregorianDays) {
+    const DayCountCase& c = GetParam();
+    EXPECT_EQ(DaysSinceJ2000(c.Y, c.M, c.D, c.H), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(TimeBase, DayCount,
+                         ::testing::Values(DayCountCase{"epoch", 2000, 1, 1, 12, 0.0},
+                                           DayCountCase{"midnight_before_epoch", 2000, 1, 1, 0, -0.5},
+                                           DayCountCase{"march_after_leap_february", 2000, 3, 1, 0, 59.5},
+                                           DayCountCase{"first_day_of_range", 1601, 1, 1, 0, -145731.5},
+                                           DayCountCase{"last_day_of_range", 9999, 12, 31, 0, 2921938.5},
+                                           DayCountCase{"skipped_leap_day_1900", 1900, 3, 1, 0, -36465.5},
+                                           DayCountCase{"skipped_leap_day_2100", 2100, 3, 1, 0, 36583.5},
+                                           DayCountCase{"day_past_month_end", 2000, 1, 32, 0, 30.5}),
+                         [](const auto& info) { return info.param.hazard; });
+
+TEST(DayCount, RejectsFieldsThatAreNotCalendarNumbers) {
+    const double nan = std::nan("");
+    EXPECT_THROW(DaysSinceJ2000(nan, 1, 1, 0), ArithmeticFault);
+    EXPECT_THROW(DaysSinceJ2000(2000, 2.5, 1, 0), ArithmeticFault);
+    EXPECT_THROW(DaysSinceJ2000(2000, 13, 1, 0), ArithmeticFault);
+    EXPECT_THROW(DaysSinceJ2000(2000, 0, 1, 0), ArithmeticFault);
+    EXPECT_THROW(DaysSinceJ2000(1e300, 1, 1, 0), ArithmeticFault);
+    EXPECT_THROW(DaysSinceJ2000(2000, 1, 1, nan), ArithmeticFault);
+}
+
+}  // namespace
+}  // namespace ephemeris
