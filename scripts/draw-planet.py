@@ -1,0 +1,74 @@
+#!/usr/bin/env python3
+"""Draws the planet's picture: a banded, slightly flattened grey disc on black.
+
+Usage: draw-planet.py WIDTH HEIGHT OUTPUT.png [--alpha]
+Writes a 24-bit RGB PNG (or RGBA with --alpha, transparent outside the disc,
+for icons). Every pixel is grey: red, green and blue are equal.
+"""
+import math
+import struct
+import sys
+import zlib
+
+# Belts and zones from south to north as (upper latitude in -1..1, brightness).
+BANDS = [(-0.75, 0.55), (-0.45, 0.80), (-0.30, 0.50), (-0.08, 0.92),
+         (0.08, 0.85), (0.32, 0.45), (0.50, 0.82), (0.78, 0.58), (1.01, 0.48)]
+SUPERSAMPLES = 4
+
+
+def brightness(y):
+    for upper, value in BANDS:
+        if y <= upper:
+            return value
+    return BANDS[-1][1]
+
+
+def pixel(px, py, width, height):
+    """Returns (grey 0..255, coverage 0..1) for one pixel."""
+    radius_x = width / 2.0
+    radius_y = height / 2.0
+    grey = 0.0
+    covered = 0
+    for sy in range(SUPERSAMPLES):
+        for sx in range(SUPERSAMPLES):
+            x = (px + (sx + 0.5) / SUPERSAMPLES - radius_x) / radius_x
+            y = (py + (sy + 0.5) / SUPERSAMPLES - radius_y) / radius_y
+            r2 = x * x + y * y
+            if r2 <= 1.0:
+                limb = 0.55 + 0.45 * math.sqrt(1.0 - r2)
+                grey += brightness(-y) * limb
+                covered += 1
+    samples = SUPERSAMPLES * SUPERSAMPLES
+    return round(255 * grey / samples), covered / samples
+
+
+def png(width, height, rows, alpha):
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    colour_type = 6 if alpha else 2
+    header = struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0, 0)
+    raw = b"".join(b"\x00" + bytes(row) for row in rows)
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+
+
+def main():
+    width, height, output = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3]
+    alpha = "--alpha" in sys.argv[4:]
+    rows = []
+    for py in range(height):
+        row = []
+        for px in range(width):
+            grey, coverage = pixel(px, py, width, height)
+            if alpha:
+                # Colour of the disc itself, coverage as opacity.
+                solid = round(grey / coverage) if coverage else 0
+                row += [solid, solid, solid, round(255 * coverage)]
+            else:
+                row += [grey, grey, grey]
+        rows.append(row)
+    with open(output, "wb") as stream:
+        stream.write(png(width, height, rows, alpha))
+
+
+if __name__ == "__main__":
+    main()

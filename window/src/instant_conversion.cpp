@@ -1,0 +1,24 @@
+#include "instant_conversion.hpp"
+
+namespace window {
+
+ephemeris::Instant ToInstant(const QDateTime& dateTime) {
+    using namespace std::chrono;
+    const QDate date = dateTime.date();
+    const QTime time = dateTime.time();
+    const local_days day{year{date.year()} / month{static_cast<unsigned>(date.month())} /
+                         std::chrono::day{static_cast<unsigned>(date.day())}};
+    return day + milliseconds{time.msecsSinceStartOfDay()};
+}
+
+QDateTime ToDateTime(ephemeris::Instant instant) {
+    using namespace std::chrono;
+    const local_days day = floor<days>(instant);
+    const year_month_day date{day};
+    const auto msecsOfDay = static_cast<int>((instant - day).count());
+    return {QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+                  static_cast<int>(static_cast<unsigned>(date.day()))),
+            QTime::fromMSecsSinceStartOfDay(msecsOfDay)};
+}
+
+}  // namespace window

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QDateTime>
+
+#include "ephemeris/time_base.hpp"
+
+namespace window {
+
+// The picker's local date-time as the ephemeris's civil instant, and back.
+// Both are wall-clock values: no time zone is applied either way.
+ephemeris::Instant ToInstant(const QDateTime& dateTime);
+QDateTime ToDateTime(ephemeris::Instant instant);
+
+}  // namespace window
