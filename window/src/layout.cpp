@@ -21,6 +21,8 @@ namespace {
 
 constexpr const char* kLayoutResource = ":/window/layout.json";
 constexpr const char* kPickerFormat = "MM/dd/yyyy HH:mm";
+// Room kept between a button's caption and its frame, each side.
+constexpr int kButtonCaptionMargin = 2;
 constexpr int kNarrowestStretch = 75;
 constexpr int kStretchStep = 5;
 constexpr double kSmallestFontPoints = 6.0;
@@ -72,7 +74,8 @@ int CaptionWidth(const QWidget& widget) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
-        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width() -
+               2 * kButtonCaptionMargin;
     }
     if (const auto* check = qobject_cast<const QCheckBox*>(&widget)) {
         QStyleOptionButton option;

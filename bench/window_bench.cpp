@@ -1,0 +1,41 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+
+#include "window/form1.hpp"
+
+namespace {
+
+// One plot end to end: the model, the drawing and the four labels.
+void BM_PlotJupiter(benchmark::State& state) {
+    Form1 form;
+    QDateTime instant(QDate(2024, 1, 1), QTime(0, 0));
+    for (auto _ : state) {
+        form.PlotJupiter(instant);
+        instant = instant.addSecs(3600);
+    }
+}
+BENCHMARK(BM_PlotJupiter);
+
+// The window from nothing to its first plot, as start-up builds it.
+void BM_CreateForm(benchmark::State& state) {
+    for (auto _ : state) {
+        Form1 form;
+        benchmark::DoNotOptimize(form.Surface());
+    }
+}
+BENCHMARK(BM_CreateForm)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::setenv("TZ", "America/New_York", 1);
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
