@@ -1,9 +1,25 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds in build/ and runs every test.
+# Installs what is missing, then builds and runs every test three ways:
+#   build/           the release build (RelWithDebInfo): unit, window, zone and package tests
+#   build-sanitize/  the same suite under AddressSanitizer and UndefinedBehaviorSanitizer
+#   build-fuzz/      the libFuzzer targets (clang), each for FUZZ_SECONDS (default 20)
+# Exits non-zero on the first failure.
 set -euo pipefail
 cd "$(dirname "$0")"
+jobs=$(nproc)
 
 scripts/install-deps.sh
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --parallel "$(nproc)"
-ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+cmake --build build --parallel "$jobs"
+ctest --test-dir build --output-on-failure --parallel "$jobs"
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSATRIVOX_SANITIZE=ON -DSATRIVOX_BUILD_BENCHMARKS=OFF
+cmake --build build-sanitize --parallel "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs"
+
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSATRIVOX_FUZZ=ON \
+    -DFUZZ_SECONDS="${FUZZ_SECONDS:-20}"
+cmake --build build-fuzz --parallel "$jobs"
+ctest --test-dir build-fuzz --output-on-failure --parallel "$jobs"

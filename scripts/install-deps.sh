@@ -7,6 +7,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev
     tzdata fonts-dejavu-core
     xvfb xauth
 )

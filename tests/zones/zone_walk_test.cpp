@@ -1,0 +1,130 @@
+// Every zone of the machine's time-zone database, every change of its UTC
+// offset from 1601 to 9999: LocalToUT agrees with Qt's own reading of the
+// database (QTimeZone parses the zone files itself; LocalToUT goes through the
+// C library), and skipped and doubled local times follow the documented rule.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTimeZone>
+
+#include <chrono>
+#include <iostream>
+#include <limits>
+
+#include "ephemeris/time_base.hpp"
+#include "scoped_time_zone.hpp"
+
+namespace {
+
+using satrivox::testing::ScopedTimeZone;
+using Seconds = std::int64_t;
+
+constexpr Seconds kTwoDays = 2 * 86400;
+const QDateTime kFirst(QDate(1601, 1, 1), QTime(0, 0), Qt::UTC);
+const QDateTime kEnd(QDate(10000, 1, 2), QTime(0, 0), Qt::UTC);
+
+// UT of a local wall-clock second through the ephemeris, in seconds.
+Seconds LocalToUT(Seconds local) {
+    const ephemeris::Instant instant{std::chrono::seconds(local)};
+    return std::chrono::duration_cast<std::chrono::seconds>(ephemeris::LocalToUT(instant).time_since_epoch()).count();
+}
+
+// The documented rule for a local time near one change at UT `at` from offset
+// `before` to `after`: an offset applies if the local time exists under it;
+// of two, the larger (the first pass); of none (skipped), the old one.
+Seconds ExpectedUT(Seconds local, Seconds at, Seconds before, Seconds after) {
+    const bool existsBefore = local - before < at;
+    const bool existsAfter = local - after >= at;
+    Seconds offset = before;
+    if (existsBefore && existsAfter) {
+        offset = std::max(before, after);
+    } else if (existsAfter) {
+        offset = after;
+    }
+    return local - offset;
+}
+
+class EveryZone : public ::testing::TestWithParam<QByteArray> {};
+
+TEST_P(EveryZone, EverySwitchAndASampleFarFromAny) {
+    const QTimeZone zone(GetParam());
+    ASSERT_TRUE(zone.isValid());
+    const ScopedTimeZone scoped(GetParam().constData());
+
+    // nextTransition goes on through the zone's rule beyond the years its
+    // file lists one by one, where transitions() stops. (Asked from the very
+    // second of the file's last transition, Qt 6.4 answers none, so each
+    // search starts a second later.)
+    int switches = 0;
+    int crowded = 0;
+    Seconds previousAt = std::numeric_limits<Seconds>::min() / 2;
+    QTimeZone::OffsetData current = zone.nextTransition(kFirst);
+    Seconds before = zone.offsetFromUtc(kFirst);
+    while (current.atUtc.isValid() && current.atUtc < kEnd) {
+        const QTimeZone::OffsetData next = zone.nextTransition(current.atUtc.addSecs(1));
+        const Seconds at = current.atUtc.toSecsSinceEpoch();
+        const Seconds after = current.offsetFromUtc;
+        const Seconds nextAt = next.atUtc.isValid() ? next.atUtc.toSecsSinceEpoch() : std::numeric_limits<Seconds>::max() / 2;
+        if (before != after && (at - previousAt <= kTwoDays || nextAt - at <= kTwoDays)) {
+            ++crowded;
+        } else if (before != after) {
+            const Seconds low = std::min(before, after);
+            const Seconds high = std::max(before, after);
+            for (const Seconds local : {at + before - 1, at + low, at + (low + high) / 2, at + high - 1, at + after}) {
+                ASSERT_EQ(LocalToUT(local), ExpectedUT(local, at, before, after))
+                    << GetParam().constData() << " switch at " << current.atUtc.toString(Qt::ISODate).toStdString()
+                    << " from " << before << " to " << after << ", local second " << local;
+            }
+            ++switches;
+        }
+        previousAt = at;
+        before = after;
+        current = next;
+    }
+
+    // Instants far from any switch: the offset used is the zone's at that UT.
+    int sampled = 0;
+    for (Seconds local = kFirst.toSecsSinceEpoch() + 123457; local < kEnd.toSecsSinceEpoch(); local += 8760 * 3600 + 7777) {
+        const Seconds ut = LocalToUT(local);
+        const QDateTime utc = QDateTime::fromSecsSinceEpoch(ut, Qt::UTC);
+        const QTimeZone::OffsetData previous = zone.previousTransition(utc.addSecs(1));
+        const QTimeZone::OffsetData next = zone.nextTransition(utc);
+        if ((previous.atUtc.isValid() && std::llabs(previous.atUtc.secsTo(utc)) < kTwoDays) ||
+            (next.atUtc.isValid() && std::llabs(utc.secsTo(next.atUtc)) < kTwoDays)) {
+            continue;
+        }
+        ASSERT_EQ(local - ut, zone.offsetFromUtc(utc)) << GetParam().constData() << " at local second " << local;
+        ++sampled;
+    }
+    EXPECT_GT(sampled, 0);
+    std::cout << GetParam().constData() << ": " << switches << " switches checked, " << crowded
+              << " within two days of another left to the sample, " << sampled << " far instants\n";
+}
+
+// The zones Qt knows that are files of the database; Qt also offers
+// "UTC+05:00" and the like, which TZ would read as POSIX rules with the
+// opposite sign.
+QList<QByteArray> Zones() {
+    const QByteArray directory = qEnvironmentVariableIsSet("TZDIR") ? qgetenv("TZDIR") : "/usr/share/zoneinfo";
+    QList<QByteArray> zones;
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
+        if (QFile::exists(QString::fromUtf8(directory + '/' + id))) {
+            zones << id;
+        }
+    }
+    return zones;
+}
+
+std::string TestName(const ::testing::TestParamInfo<QByteArray>& info) {
+    std::string name = info.param.toStdString();
+    for (char& c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) {
+            c = '_';
+        }
+    }
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Zones, EveryZone, ::testing::ValuesIn(Zones()), TestName);
+
+}  // namespace
