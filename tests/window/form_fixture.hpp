@@ -75,3 +75,10 @@ protected:
 };
 
 }  // namespace satrivox::testing
+
+QT_BEGIN_NAMESPACE
+// Readable date-times in test failures.
+inline void PrintTo(const QDateTime& dateTime, std::ostream* stream) {
+    *stream << dateTime.toString("yyyy-MM-dd HH:mm:ss.zzz t").toStdString();
+}
+QT_END_NAMESPACE

@@ -1,0 +1,159 @@
+#include <QApplication>
+
+#include <fstream>
+#include <iostream>
+
+#include "form_fixture.hpp"
+#include "named_rows.hpp"
+
+namespace satrivox::testing {
+namespace {
+
+using satrivox::testing::operator<<;
+
+// Allocator noise stays well inside this; a leak of even 10 bytes a tick
+// over 90,000 ticks does not.
+constexpr long kMemoryGrowthBoundKB = 512;
+
+long ResidentKB() {
+    std::ifstream statm("/proc/self/statm");
+    long size = 0;
+    long resident = 0;
+    statm >> size >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+struct Census {
+    qsizetype widgets;
+    qsizetype children;
+    qsizetype timers;
+    bool operator==(const Census&) const = default;
+};
+
+class LongRun : public FormTest {
+protected:
+    void SetUp() override { Open(); }
+
+    Census Count() const {
+        return {QApplication::allWidgets().size(), form->findChildren<QObject*>().size(),
+                form->findChildren<QTimer*>().size()};
+    }
+
+    // Ticks as the event loop would deliver them, handing it its posted events
+    // (repaints, deferred deletes) now and then; real timer ticks stay out.
+    void Run(const char* timer, int ticks, const std::function<void()>& betweenTicks = [] {}) {
+        for (int tick = 1; tick <= ticks; ++tick) {
+            betweenTicks();
+            Tick(timer);
+            if (tick % 1000 == 0) {
+                QCoreApplication::sendPostedEvents();
+            }
+        }
+    }
+};
+
+TEST_F(LongRun, HundredThousandAnimationTicksNeitherGrowNorDrift) {
+    const QDateTime start(QDate(2000, 1, 1), QTime(0, 0));
+    Picker()->setDateTime(start);
+    SetStep("0.25");
+    Button("Command2")->click();
+    Run("Timer1", 10000);
+    const Census census = Count();
+    const long residentKB = ResidentKB();
+    Run("Timer1", 90000);
+    std::cout << "resident memory over 90,000 animation ticks: " << ResidentKB() - residentKB << " KB\n";
+    EXPECT_LE(ResidentKB() - residentKB, kMemoryGrowthBoundKB);
+    EXPECT_EQ(Count(), census);
+    EXPECT_EQ(Picker()->dateTime(), start.addSecs(100000LL * 15));
+    EXPECT_EQ(Mode(), "Animating");
+}
+
+TEST_F(LongRun, TenThousandTrackingTicksFollowTheClock) {
+    const QDateTime start(QDate(2024, 3, 1), QTime(8, 0, 0));
+    now = start;
+    Check("Check1")->click();
+    const auto advanceClock = [this] { now = now.addSecs(1); };
+    Run("Timer2", 1000, advanceClock);
+    const Census census = Count();
+    const long residentKB = ResidentKB();
+    Run("Timer2", 9000, advanceClock);
+    std::cout << "resident memory over 9,000 tracking ticks: " << ResidentKB() - residentKB << " KB\n";
+    EXPECT_LE(ResidentKB() - residentKB, kMemoryGrowthBoundKB);
+    EXPECT_EQ(Count(), census);
+    EXPECT_EQ(Picker()->dateTime(), start.addSecs(10000));
+    EXPECT_EQ(Mode(), "Tracking");
+}
+
+struct AbuseRow {
+    const char* hazard;
+    const char* step;
+    QDateTime start;
+};
+
+const QDateTime kFirst(QDate(1601, 1, 1), QTime(0, 0));
+const QDateTime kLast(QDate(9999, 12, 31), QTime(23, 59, 59, 999));
+const QDateTime kNearLast(QDate(9999, 12, 31), QTime(23, 58));
+const QDateTime kNearFirst(QDate(1601, 1, 1), QTime(0, 2));
+
+class RangeAbuse : public LongRun, public ::testing::WithParamInterface<AbuseRow> {};
+
+TEST_P(RangeAbuse, NeverLeavesTheRangeAndSaysWhyItStopped) {
+    Picker()->setDateTime(GetParam().start);
+    SetStep(GetParam().step);
+    Button("Command2")->click();
+    for (int tick = 0; tick < 500 && Mode() == "Animating"; ++tick) {
+        Tick("Timer1");
+        ASSERT_GE(Picker()->dateTime(), kFirst);
+        ASSERT_LE(Picker()->dateTime(), kLast);
+    }
+    if (Mode() == "Idle") {
+        EXPECT_EQ(Messages().size(), 1);
+        EXPECT_TRUE(Picker()->dateTime() == kFirst || Picker()->dateTime() == kLast);
+    } else {
+        EXPECT_EQ(Mode(), "Animating");
+        EXPECT_TRUE(Messages().isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, RangeAbuse,
+    ::testing::Values(AbuseRow{"nanominutes_forward", "1e-9", kNearLast},
+                      AbuseRow{"nanominutes_backward", "-1e-9", kNearFirst},
+                      AbuseRow{"milliminutes_forward", "0.001", kNearLast},
+                      AbuseRow{"minutes_forward", "1", kNearLast}, AbuseRow{"minutes_backward", "-1", kNearFirst},
+                      AbuseRow{"hours_forward", "60", kNearLast}, AbuseRow{"hours_backward", "-60", kNearFirst},
+                      AbuseRow{"months_forward", "1e5", kNearLast}, AbuseRow{"months_backward", "-1e5", kNearFirst},
+                      AbuseRow{"millennia_forward", "1e9", kNearLast},
+                      AbuseRow{"millennia_backward", "-1e9", kNearFirst},
+                      AbuseRow{"beyond_the_calendar_forward", "1e15", kNearLast},
+                      AbuseRow{"beyond_the_calendar_backward", "-1e15", kNearFirst},
+                      AbuseRow{"largest_doubles_forward", "1e300", kNearLast},
+                      AbuseRow{"largest_doubles_backward", "-1e300", kNearFirst},
+                      AbuseRow{"overflow_forward", "1e400", kNearLast},
+                      AbuseRow{"overflow_backward", "-1e400", kNearFirst}),
+    [](const auto& info) { return std::string(info.param.hazard); });
+
+TEST_F(LongRun, StepsTypedWhileRunningNeverTakeThePickerOut) {
+    const char* steps[] = {"1e400", "-1e400", "abc", "60", "-1e9", "1e-9", "", "1e300", "-0.5"};
+    int stops = 0;
+    for (int round = 0; round < 300; ++round) {
+        if (Button("Command2")->isEnabled()) {
+            Button("Command2")->click();
+        }
+        SetStep(steps[(round * 7) % std::size(steps)]);
+        Tick("Timer1");
+        ASSERT_GE(Picker()->dateTime(), kFirst);
+        ASSERT_LE(Picker()->dateTime(), kLast);
+        if (Mode() == "Idle") {
+            ++stops;
+            ASSERT_EQ(Messages().size(), 1) << "round " << round;
+            delete Messages().front();
+        } else {
+            ASSERT_EQ(Mode(), "Animating");
+        }
+    }
+    EXPECT_GT(stops, 50);
+}
+
+}  // namespace
+}  // namespace satrivox::testing
