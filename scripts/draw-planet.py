@@ -2,8 +2,10 @@
 """Draws the planet's picture: a banded, slightly flattened grey disc on black.
 
 Usage: draw-planet.py WIDTH HEIGHT OUTPUT.png [--alpha]
-Writes a 24-bit RGB PNG (or RGBA with --alpha, transparent outside the disc,
-for icons). Every pixel is grey: red, green and blue are equal.
+       draw-planet.py --icon SIZE OUTPUT.png
+Writes a 24-bit RGB PNG (or RGBA with --alpha, transparent outside the disc).
+An icon is SIZE x SIZE, transparent, with the planet as wide as the icon and
+flattened as Jupiter is. Every pixel is grey: red, green and blue are equal.
 """
 import math
 import struct
@@ -51,9 +53,18 @@ def png(width, height, rows, alpha):
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
 
 
+FLATTENING = 0.935  # polar over equatorial diameter
+
+
 def main():
-    width, height, output = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3]
-    alpha = "--alpha" in sys.argv[4:]
+    if sys.argv[1] == "--icon":
+        size, output = int(sys.argv[2]), sys.argv[3]
+        write(size, max(1, round(size * FLATTENING)), output, alpha=True, canvas=size)
+    else:
+        write(int(sys.argv[1]), int(sys.argv[2]), sys.argv[3], alpha="--alpha" in sys.argv[4:], canvas=None)
+
+
+def write(width, height, output, alpha, canvas):
     rows = []
     for py in range(height):
         row = []
@@ -66,6 +77,11 @@ def main():
             else:
                 row += [grey, grey, grey]
         rows.append(row)
+    if canvas is not None:
+        top = (canvas - height) // 2
+        blank = [0, 0, 0, 0] * width
+        rows = [blank] * top + rows + [blank] * (canvas - height - top)
+        height = canvas
     with open(output, "wb") as stream:
         stream.write(png(width, height, rows, alpha))
 

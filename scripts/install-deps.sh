@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
+    dpkg-dev file desktop-file-utils appstream
     tzdata fonts-dejavu-core
     xvfb xauth
 )

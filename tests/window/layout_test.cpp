@@ -1,5 +1,7 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QTest>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -90,6 +92,12 @@ TEST_P(Layout, CaptionIsNotClipped) {
     EXPECT_GE(widget->font().pointSizeF(), 6.0);
 }
 
+TEST_P(Layout, HasANameAScreenReaderSpeaks) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(Get<QWidget>(GetParam().hazard));
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Window, Layout, ::testing::ValuesIn(kLayout),
                          [](const auto& info) { return std::string(info.param.hazard); });
 
@@ -122,6 +130,61 @@ TEST_F(FormTest, FocusStartsOnPlotAndTheKeyVisitsTheCommandsInOrder) {
         }
     } while (widget != Button("Command1"));
     EXPECT_EQ(visited, QStringList({"Command1", "DTPicker1", "Text1", "Command2", "Command4", "Check1", "Check2"}));
+}
+
+TEST_F(FormTest, OffsetsAndPictureAreNamedForAScreenReader) {
+    Open();
+    const char* moons[] = {"Io", "Europa", "Ganymede", "Callisto"};
+    const char* labels[] = {"Label8", "Label9", "Label10", "Label11"};
+    for (int moon = 0; moon < 4; ++moon) {
+        const QString name = QAccessible::queryAccessibleInterface(Get<QLabel>(labels[moon]))->text(QAccessible::Name);
+        EXPECT_TRUE(name.startsWith(moons[moon]) && name.contains("arcminutes")) << name.toStdString();
+    }
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(Get<QLabel>("Image1"))->text(QAccessible::Name).isEmpty());
+    EXPECT_EQ(Get<QLabel>("Label1")->buddy(), Get<QLineEdit>("Text1"));
+}
+
+TEST_F(FormTest, KeyboardAloneReachesAndRunsEveryCommand) {
+    Open();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    const auto tabTo = [&](const char* name) {
+        for (int step = 0; step < 10 && QApplication::focusWidget()->objectName() != name; ++step) {
+            press(Qt::Key_Tab);
+        }
+        ASSERT_EQ(QApplication::focusWidget()->objectName(), name);
+    };
+    tabTo("Command2");
+    press(Qt::Key_Space);
+    EXPECT_EQ(Mode(), "Animating");
+    tabTo("Command3");
+    press(Qt::Key_Space);
+    EXPECT_EQ(Mode(), "Idle");
+    now = now.addDays(100);
+    tabTo("Command4");
+    press(Qt::Key_Space);
+    EXPECT_EQ(Picker()->dateTime(), now);
+    tabTo("Check1");
+    press(Qt::Key_Space);
+    EXPECT_EQ(Mode(), "Tracking");
+    press(Qt::Key_Space);
+    EXPECT_EQ(Mode(), "Idle");
+    tabTo("Check2");
+    press(Qt::Key_Space);
+    EXPECT_TRUE(Get<QLabel>("Image1")->isVisible());
+    tabTo("Command1");
+    Picker()->setDateTime(QDateTime(QDate(2000, 1, 1), QTime(12, 0)));
+    press(Qt::Key_Space);
+    EXPECT_EQ(Offsets(), QStringList({"0.46", "0.27", "1.23", "-7.48"}));
+}
+
+TEST_F(FormTest, WindowShowsThePlanetIconInEveryHicolorSize) {
+    Open();
+    const QList<QSize> sizes = form->windowIcon().availableSizes();
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+    }
 }
 
 TEST_F(FormTest, StartUpShowsThePresentMinuteAndItsPlotInIdle) {

@@ -4,6 +4,7 @@
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -16,6 +17,10 @@
 #include "instant_conversion.hpp"
 #include "layout.hpp"
 #include "window/leading_number.hpp"
+
+// Off unless enabled (QT_LOGGING_RULES="satrivox.plot.debug=true"): lets a
+// packaging test see the packaged program reach its first plot.
+Q_LOGGING_CATEGORY(lcPlot, "satrivox.plot", QtWarningMsg)
 
 namespace {
 
@@ -153,6 +158,7 @@ void Form1::PlotJupiter(const QDateTime& TheTime) {
     }
     state_.LastOffset = x;
     update();
+    qCDebug(lcPlot) << "plotted" << TheTime.toString(kPresentMinuteFormat);
 }
 
 void Form1::paintEvent(QPaintEvent* /*event*/) {

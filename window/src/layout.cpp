@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QFile>
+#include <QIcon>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -158,6 +159,7 @@ QWidget* CreateControl(QWidget& form, const QJsonObject& control, const QColor& 
         qFatal("window layout names an unknown kind of control: %s", qPrintable(kind));
     }
     widget->setObjectName(control["name"].toString());
+    widget->setAccessibleName(control["accessibleName"].toString());
     widget->setGeometry(Rectangle(control));
     widget->setEnabled(control["enabled"].toBool(true));
     widget->setVisible(control["visible"].toBool(true));
@@ -170,6 +172,11 @@ void BuildLayout(QWidget& form) {
     const QJsonObject layout = LoadLayout();
     const QColor background(layout["background"].toString());
     form.setWindowTitle(layout["title"].toString());
+    QIcon icon;
+    for (const QJsonValue file : layout["icons"].toArray()) {
+        icon.addFile(file.toString());
+    }
+    form.setWindowIcon(icon);
     form.setFixedSize(layout["width"].toInt(), layout["height"].toInt());
     QPalette palette = form.palette();
     palette.setColor(QPalette::Window, background);
@@ -195,6 +202,14 @@ void BuildLayout(QWidget& form) {
     }
     for (const auto& [name, group] : captionGroups) {
         FitCaptions(group);
+    }
+    // A label that names a field leads a screen reader and its shortcut to it.
+    for (const QJsonValue value : layout["controls"].toArray()) {
+        const QJsonObject control = value.toObject();
+        if (control.contains("buddy")) {
+            auto* label = form.findChild<QLabel*>(control["name"].toString());
+            label->setBuddy(form.findChild<QWidget*>(control["buddy"].toString()));
+        }
     }
 }
 
