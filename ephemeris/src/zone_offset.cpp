@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <ctime>
@@ -55,8 +56,10 @@ std::int64_t ResolveOffset(std::int64_t local) {
 }
 
 // One local hour: the offset at its start, the one at its end, and the first
-// second that takes the latter. An hour holding a zone change is bisected once;
-// after that every second of it is answered without the C library.
+// second that takes the latter. For a change at UT T from offset a to b, that
+// second is T + max(a, b) whether the change skips local times or doubles
+// them, so an hour holding a change costs one bisection over UT; after that
+// every second of it is answered without the C library.
 struct Bucket {
     std::int64_t index = std::numeric_limits<std::int64_t>::min();
     std::int64_t offsetBefore = 0;
@@ -69,18 +72,19 @@ void Fill(Bucket& bucket, std::int64_t index) {
     const std::int64_t last = first + kBucketSeconds - 1;
     bucket.offsetBefore = ResolveOffset(first);
     bucket.offsetAfter = ResolveOffset(last);
-    std::int64_t low = first;
-    std::int64_t high = last;
-    if (bucket.offsetBefore == bucket.offsetAfter) {
-        high = last + 1;
-    } else {
-        while (high - low > 1) {
-            const std::int64_t middle = low + (high - low) / 2;
-            (ResolveOffset(middle) == bucket.offsetBefore ? low : high) = middle;
-        }
-    }
-    bucket.switchAt = high;
     bucket.index = index;
+    if (bucket.offsetBefore == bucket.offsetAfter) {
+        bucket.switchAt = last + 1;
+        return;
+    }
+    const std::int64_t larger = std::max(bucket.offsetBefore, bucket.offsetAfter);
+    std::int64_t low = first - larger;  // still under the old offset
+    std::int64_t high = last - larger;  // already under the new one
+    while (high - low > 1) {
+        const std::int64_t middle = low + (high - low) / 2;
+        (OffsetAtUT(middle) == bucket.offsetBefore ? low : high) = middle;
+    }
+    bucket.switchAt = high + larger;
 }
 
 bool SameFile(const struct stat& a, const struct stat& b) {

@@ -120,48 +120,6 @@ TEST_F(Commands, StepTypedDuringAnAnimationTakesEffectAtTheNextTick) {
     EXPECT_EQ(Picker()->dateTime(), kNoon.addSecs(3600 - 1800));
 }
 
-struct RangeEndRow {
-    const char* hazard;
-    QDateTime start;
-    const char* step;
-    QDateTime end;
-};
-
-const QDateTime kFirst(QDate(1601, 1, 1), QTime(0, 0));
-const QDateTime kLast(QDate(9999, 12, 31), QTime(23, 59, 59, 999));
-
-class RangeEnd : public Commands, public ::testing::WithParamInterface<RangeEndRow> {};
-
-TEST_P(RangeEnd, StopsTheAnimationAtTheEndAndSaysWhy) {
-    Picker()->setDateTime(GetParam().start);
-    SetStep(GetParam().step);
-    Button("Command2")->click();
-    Tick("Timer1");
-    EXPECT_EQ(Picker()->dateTime(), GetParam().end);
-    EXPECT_EQ(Mode(), "Idle");
-    ASSERT_EQ(Messages().size(), 1);
-    EXPECT_TRUE(Messages().front()->text().contains(GetParam().end.toString("MM/dd/yyyy HH:mm")));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Window, RangeEnd,
-    ::testing::Values(RangeEndRow{"one_hour_past_the_end", QDateTime(QDate(9999, 12, 31), QTime(23, 30)), "60", kLast},
-                      RangeEndRow{"huge_step_forward", kNoon, "1e300", kLast},
-                      RangeEndRow{"overflowing_step_forward", kNoon, "1e400", kLast},
-                      RangeEndRow{"overflowing_step_backward", kNoon, "-1e400", kFirst},
-                      RangeEndRow{"a_minute_before_the_start", QDateTime(QDate(1601, 1, 1), QTime(0, 0, 30)), "-1",
-                                  kFirst}),
-    [](const auto& info) { return std::string(info.param.hazard); });
-
-TEST_F(Commands, StepsUpToTheEndOfTheRangeAreTaken) {
-    Picker()->setDateTime(QDateTime(QDate(9999, 12, 31), QTime(22, 59)));
-    Button("Command2")->click();
-    Tick("Timer1");
-    EXPECT_EQ(Picker()->dateTime(), QDateTime(QDate(9999, 12, 31), QTime(23, 59)));
-    EXPECT_EQ(Mode(), "Animating");
-    EXPECT_TRUE(Messages().isEmpty());
-}
-
 class Fault : public FormTest {
 protected:
     bool faulty = false;

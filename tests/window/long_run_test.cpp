@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iostream>
+#include <limits>
 
 #include "form_fixture.hpp"
 #include "named_rows.hpp"
@@ -12,8 +13,14 @@ namespace {
 using satrivox::testing::operator<<;
 
 // Allocator noise stays well inside this; a leak of even 10 bytes a tick
-// over 90,000 ticks does not.
+// over 90,000 ticks does not. AddressSanitizer holds freed memory in
+// quarantine, so under it growth says nothing and LeakSanitizer checks
+// for leaks instead.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr long kMemoryGrowthBoundKB = std::numeric_limits<long>::max();
+#else
 constexpr long kMemoryGrowthBoundKB = 512;
+#endif
 
 long ResidentKB() {
     std::ifstream statm("/proc/self/statm");
@@ -107,8 +114,10 @@ TEST_P(RangeAbuse, NeverLeavesTheRangeAndSaysWhyItStopped) {
         ASSERT_LE(Picker()->dateTime(), kLast);
     }
     if (Mode() == "Idle") {
-        EXPECT_EQ(Messages().size(), 1);
-        EXPECT_TRUE(Picker()->dateTime() == kFirst || Picker()->dateTime() == kLast);
+        const QDateTime end = Picker()->dateTime();
+        EXPECT_TRUE(end == kFirst || end == kLast);
+        ASSERT_EQ(Messages().size(), 1);
+        EXPECT_TRUE(Messages().front()->text().contains(end.toString("MM/dd/yyyy HH:mm")));
     } else {
         EXPECT_EQ(Mode(), "Animating");
         EXPECT_TRUE(Messages().isEmpty());
