@@ -1,5 +1,6 @@
 #include "form_fixture.hpp"
 #include "named_rows.hpp"
+#include "scoped_time_zone.hpp"
 
 namespace satrivox::testing {
 namespace {
@@ -110,6 +111,17 @@ INSTANTIATE_TEST_SUITE_P(Window, AnimationStep,
                                            StepRow{"trailing_words", " 2 minutes", 120000},
                                            StepRow{"not_a_number", "abc", 0}, StepRow{"empty", "", 0}),
                          [](const auto& info) { return std::string(info.param.hazard); });
+
+TEST_F(FormTest, AnimationRunsOnThroughTheHourTheClocksSkip) {
+    const ScopedTimeZone zone("America/New_York");
+    Open();
+    Picker()->setDateTime(QDateTime(QDate(2024, 3, 10), QTime(1, 0)));
+    Button("Command2")->click();
+    Tick("Timer1");
+    EXPECT_EQ(Picker()->dateTime(), QDateTime(QDate(2024, 3, 10), QTime(3, 0))) << "02:00 does not exist that day";
+    Tick("Timer1");
+    EXPECT_EQ(Picker()->dateTime(), QDateTime(QDate(2024, 3, 10), QTime(4, 0)));
+}
 
 TEST_F(Commands, StepTypedDuringAnAnimationTakesEffectAtTheNextTick) {
     Picker()->setDateTime(kNoon);

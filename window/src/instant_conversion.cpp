@@ -16,9 +16,16 @@ QDateTime ToDateTime(ephemeris::Instant instant) {
     const local_days day = floor<days>(instant);
     const year_month_day date{day};
     const auto msecsOfDay = static_cast<int>((instant - day).count());
-    return {QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-                  static_cast<int>(static_cast<unsigned>(date.day()))),
-            QTime::fromMSecsSinceStartOfDay(msecsOfDay)};
+    const QDateTime local(QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+                                static_cast<int>(static_cast<unsigned>(date.day()))),
+                          QTime::fromMSecsSinceStartOfDay(msecsOfDay));
+    if (local.isValid()) {
+        return local;
+    }
+    // A wall-clock time the zone skips, which Qt leaves invalid: the instant
+    // it stands for, as the clock shows it (02:30 in a skipped hour is 03:30).
+    const qint64 universal = ephemeris::LocalToUT(instant).time_since_epoch().count();
+    return QDateTime::fromMSecsSinceEpoch(universal, Qt::UTC).toLocalTime();
 }
 
 }  // namespace window
