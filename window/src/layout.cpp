@@ -172,9 +172,12 @@ void BuildLayout(QWidget& form) {
     const QJsonObject layout = LoadLayout();
     const QColor background(layout["background"].toString());
     form.setWindowTitle(layout["title"].toString());
+    // The window's own icon, up to the sizes a title bar or task switcher
+    // draws; decoding the larger desktop sizes would slow the start.
+    const QJsonObject iconFiles = layout["icon"].toObject();
     QIcon icon;
-    for (const QJsonValue file : layout["icons"].toArray()) {
-        icon.addFile(file.toString());
+    for (const QJsonValue size : iconFiles["sizes"].toArray()) {
+        icon.addFile(iconFiles["file"].toString().arg(size.toInt()));
     }
     form.setWindowIcon(icon);
     form.setFixedSize(layout["width"].toInt(), layout["height"].toInt());
