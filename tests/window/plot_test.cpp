@@ -97,12 +97,6 @@ TEST_F(Plot, AnOldDotOnTheOutlineNicksTheDiscUntilTheNextPlot) {
     EXPECT_EQ(Pixel(kCentreX + 6), kWhite);
 }
 
-TEST_F(Plot, FirstPlotErasesAtTheCentreAfterTheDisc) {
-    EXPECT_EQ(Pixel(kCentreX - 1), kBlack);
-    EXPECT_EQ(Pixel(kCentreX + 1), kBlack);
-    EXPECT_EQ(Pixel(kCentreX, kRow - 1), kBlack);
-}
-
 TEST_F(FormTest, CheckpointPlotPutsCallistoLeftOfTheDiscNearX190) {
     Open();
     form->PlotJupiter(QDateTime(QDate(2000, 1, 1), QTime(12, 0)));
