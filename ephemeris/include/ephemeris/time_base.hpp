@@ -22,8 +22,8 @@ using Instant = std::chrono::local_time<std::chrono::milliseconds>;
 //   - doubled (the clock falls back): the earlier of the two instants, the
 //     first pass through the hour.
 // Any instant converts, including one whose UT lies outside the picker's
-// 1601-9999 range. Throws ArithmeticFault (overflow) only for instants beyond
-// the C library's calendar (hundreds of millions of years away).
+// 1601-9999 range. Throws ArithmeticFault (overflow) only for instants more
+// than 10^15 seconds (about 31 million years) from 1970.
 Instant LocalToUT(Instant t);
 
 // Days from J2000.0 (2000-01-01 12:00 UT) to the UT calendar date Y-M-D at H
@@ -33,8 +33,8 @@ Instant LocalToUT(Instant t);
 // outside that range it stays correct where that formula drifts by a day for
 // every skipped century leap day.
 // Y, M and D must hold whole numbers with M in 1..12 (D may run past the end of
-// the month and counts on); anything else throws ArithmeticFault (invalid
-// operation), as does a year beyond +-1e9.
+// the month and counts on) and H must be finite; anything else throws
+// ArithmeticFault (invalid operation), as do |Y| > 1e9 and |D| > 1e12.
 double DaysSinceJ2000(double Y, double M, double D, double H);
 
 }  // namespace ephemeris
