@@ -61,6 +61,14 @@ INSTANTIATE_TEST_SUITE_P(
                  Local(2024, 4, 6, 14, 45)}),
     [](const auto& info) { return info.param.hazard; });
 
+TEST(LocalToUniversal, ReportsInstantsBeyondItsRangeAsOverflow) {
+    const ScopedTimeZone zone("America/New_York");
+    const Instant farFuture{std::chrono::seconds(2'000'000'000'000'000)};
+    EXPECT_THROW(LocalToUT(farFuture), ArithmeticFault);
+    EXPECT_THROW(LocalToUT(Instant::min()), ArithmeticFault);
+    EXPECT_NO_THROW(LocalToUT(Instant{std::chrono::seconds(900'000'000'000'000)}));
+}
+
 TEST(LocalToUniversal, FollowsAChangeOfZoneWhileRunning) {
     const Instant noon = Local(2024, 1, 15, 12, 0);
     {
