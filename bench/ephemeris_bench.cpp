@@ -58,13 +58,15 @@ void BM_ComputeSatelliteOffsets_Scattered(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeSatelliteOffsets_Scattered);
 
-// The model's arithmetic alone, without time base or flag checks: the floor
-// that the full call is compared with.
+// The model's arithmetic alone, without time base or flag checks, over the
+// same year of minutes: the floor that the full calls are compared with.
 void BM_SatelliteModelArithmetic(benchmark::State& state) {
-    double d = 8779.5;
+    constexpr int kMinutesPerYear = 525600;
+    const double start = ephemeris::DaysSinceJ2000(2024, 1, 1, 5);
+    int minute = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(d);
-        benchmark::DoNotOptimize(ephemeris::detail::SatelliteModel(d));
+        benchmark::DoNotOptimize(ephemeris::detail::SatelliteModel(start + minute / 1440.0));
+        minute = minute + 1 == kMinutesPerYear ? 0 : minute + 1;
     }
 }
 BENCHMARK(BM_SatelliteModelArithmetic);
