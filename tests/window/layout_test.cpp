@@ -197,6 +197,7 @@ TEST_F(FormTest, StartUpShowsThePresentMinuteAndItsPlotInIdle) {
     EXPECT_FALSE(Check("Check1")->isChecked());
     EXPECT_FALSE(Check("Check2")->isChecked());
     EXPECT_EQ(Get<QLineEdit>("Text1")->text(), "60");
+    EXPECT_GT(Get<QLineEdit>("Text1")->maxLength(), 32767) << "the step box has no length limit";
     EXPECT_EQ(Offsets(), QStringList({"0.46", "0.27", "1.23", "-7.48"}));
 
     const QLabel* picture = Get<QLabel>("Image1");

@@ -14,6 +14,7 @@
 #include <QStyleOptionButton>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -143,7 +144,9 @@ QWidget* CreateControl(QWidget& form, const QJsonObject& control, const QColor& 
         widget = label;
         Colour(*widget, colour, background);
     } else if (kind == "textbox") {
-        widget = new QLineEdit(text, &form);
+        auto* box = new QLineEdit(text, &form);
+        box->setMaxLength(std::numeric_limits<int>::max());  // Qt's default stops at 32767
+        widget = box;
     } else if (kind == "picker") {
         auto* picker = new QDateTimeEdit(&form);
         picker->setDisplayFormat(kPickerFormat);
