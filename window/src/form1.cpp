@@ -32,7 +32,7 @@ constexpr double kDotRadiusPixels = 1.0;
 // Jupiter's equatorial semi-diameter in arcminutes at 1 AU.
 constexpr double kArcminutesPerRadiusAtOneAU = 1.6375;
 constexpr double kMillisecondsPerMinute = 60000.0;
-constexpr const char* kPresentMinuteFormat = "MM/dd/yyyy HH:mm";
+constexpr const char* kPickerMinuteFormat = "MM/dd/yyyy HH:mm";
 
 const QColor kPlanetColour(255, 255, 255);
 // Io, Europa, Ganymede, Callisto.
@@ -114,8 +114,8 @@ void Form1::ConnectHandlers() {
 
 void Form1::Form_Load() {
     // The present minute: through the picker's own pattern, which has no seconds.
-    const QString presentMinute = environment_.currentDateTime().toString(kPresentMinuteFormat);
-    DTPicker1->setDateTime(QDateTime::fromString(presentMinute, kPresentMinuteFormat));
+    const QString presentMinute = environment_.currentDateTime().toString(kPickerMinuteFormat);
+    DTPicker1->setDateTime(QDateTime::fromString(presentMinute, kPickerMinuteFormat));
 
     state_.CenterX = static_cast<short>(std::nearbyint(static_cast<float>(ScaleWidth()) / 2.0F));
     state_.CenterY = kCenterY;
@@ -158,7 +158,7 @@ void Form1::PlotJupiter(const QDateTime& TheTime) {
     }
     state_.LastOffset = x;
     update();
-    qCDebug(lcPlot) << "plotted" << TheTime.toString(kPresentMinuteFormat);
+    qCDebug(lcPlot) << "plotted" << TheTime.toString(kPickerMinuteFormat);
 }
 
 void Form1::paintEvent(QPaintEvent* /*event*/) {
@@ -222,7 +222,7 @@ void Form1::Check2_Click() {
 
 // Moves the picker on by `minutes`. A step that would leave the picker's range
 // puts it at the range's end and stops the animation, with a word to the user.
-bool Form1::StepPicker(double minutes) {
+void Form1::StepPicker(double minutes) {
     const auto milliseconds = [](const QDateTime& dateTime) {
         return static_cast<double>(window::ToInstant(dateTime).time_since_epoch().count());
     };
@@ -233,12 +233,11 @@ bool Form1::StepPicker(double minutes) {
         DTPicker1->setDateTime(end);
         Command3_Click();
         ShowMessage(tr("The animation has reached the %1 of the date range, %2, and has stopped.")
-                        .arg(beforeFirst ? tr("start") : tr("end"), end.toString(kPresentMinuteFormat)));
-        return false;
+                        .arg(beforeFirst ? tr("start") : tr("end"), end.toString(kPickerMinuteFormat)));
+        return;
     }
     const std::chrono::milliseconds step{std::llround(target)};
     DTPicker1->setDateTime(window::ToDateTime(ephemeris::Instant{step}));
-    return true;
 }
 
 template <typename Handler>

@@ -81,7 +81,7 @@ private:
     void RunHandler(Handler handler);
     void EnterIdle();
     void ShowMessage(const QString& text);
-    bool StepPicker(double minutes);
+    void StepPicker(double minutes);
 
     [[nodiscard]] QColor BackColor() const;
     [[nodiscard]] int ScaleWidth() const;
