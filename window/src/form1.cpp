@@ -32,7 +32,6 @@ constexpr double kDotRadiusPixels = 1.0;
 // Jupiter's equatorial semi-diameter in arcminutes at 1 AU.
 constexpr double kArcminutesPerRadiusAtOneAU = 1.6375;
 constexpr double kMillisecondsPerMinute = 60000.0;
-constexpr const char* kPickerMinuteFormat = "MM/dd/yyyy HH:mm";
 
 const QColor kPlanetColour(255, 255, 255);
 // Io, Europa, Ganymede, Callisto.
@@ -114,8 +113,8 @@ void Form1::ConnectHandlers() {
 
 void Form1::Form_Load() {
     // The present minute: through the picker's own pattern, which has no seconds.
-    const QString presentMinute = environment_.currentDateTime().toString(kPickerMinuteFormat);
-    DTPicker1->setDateTime(QDateTime::fromString(presentMinute, kPickerMinuteFormat));
+    const QString pattern = DTPicker1->displayFormat();
+    DTPicker1->setDateTime(QDateTime::fromString(environment_.currentDateTime().toString(pattern), pattern));
 
     state_.CenterX = static_cast<short>(std::nearbyint(static_cast<float>(ScaleWidth()) / 2.0F));
     state_.CenterY = kCenterY;
@@ -158,7 +157,7 @@ void Form1::PlotJupiter(const QDateTime& TheTime) {
     }
     state_.LastOffset = x;
     update();
-    qCDebug(lcPlot) << "plotted" << TheTime.toString(kPickerMinuteFormat);
+    qCDebug(lcPlot) << "plotted" << TheTime.toString(DTPicker1->displayFormat());
 }
 
 void Form1::paintEvent(QPaintEvent* /*event*/) {
@@ -233,7 +232,7 @@ void Form1::StepPicker(double minutes) {
         DTPicker1->setDateTime(end);
         Command3_Click();
         ShowMessage(tr("The animation has reached the %1 of the date range, %2, and has stopped.")
-                        .arg(beforeFirst ? tr("start") : tr("end"), end.toString(kPickerMinuteFormat)));
+                        .arg(beforeFirst ? tr("start") : tr("end"), end.toString(DTPicker1->displayFormat())));
         return;
     }
     const std::chrono::milliseconds step{std::llround(target)};

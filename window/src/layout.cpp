@@ -112,17 +112,17 @@ bool CaptionFits(const QWidget& widget, const QFont& font) {
 }
 
 // Gives every control of a group the widest font in which all their captions
-// fit, so a column of names or a row of buttons keeps one type size.
+// fit (the narrowest there is if none does), so a column of names or a row
+// of buttons keeps one type size.
 void FitCaptions(const std::vector<QWidget*>& group) {
-    for (const QFont& font : NarrowerFonts(group.front()->font())) {
-        const bool allFit =
-            std::all_of(group.begin(), group.end(), [&font](const QWidget* widget) { return CaptionFits(*widget, font); });
-        if (allFit || font.pointSizeF() - kFontStepPoints < kSmallestFontPoints) {
-            for (QWidget* widget : group) {
-                widget->setFont(font);
-            }
-            return;
-        }
+    const std::vector<QFont> fonts = NarrowerFonts(group.front()->font());
+    const auto allFit = [&group](const QFont& font) {
+        return std::all_of(group.begin(), group.end(), [&font](const QWidget* widget) { return CaptionFits(*widget, font); });
+    };
+    const auto widest = std::find_if(fonts.begin(), fonts.end(), allFit);
+    const QFont& font = widest != fonts.end() ? *widest : fonts.back();
+    for (QWidget* widget : group) {
+        widget->setFont(font);
     }
 }
 
