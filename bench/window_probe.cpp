@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real window for whole-process measurements.
 //   window_probe startup        exits once the first plot has been painted;
 //                               time it with hyperfine for process start to first plot.

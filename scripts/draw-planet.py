@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the planet's picture: a banded, slightly flattened grey disc on black.
 
 Usage: draw-planet.py WIDTH HEIGHT OUTPUT.png [--alpha]

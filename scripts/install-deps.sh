@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, testing and running Satrivox need.
 # Idempotent: a machine that already has them all makes no network call.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "zone_offset.hpp"
 
 #include <sys/stat.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake --install into a scratch root: the program, a valid desktop entry, a
 # valid AppStream file and the planet's icon in every hicolor size.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, unpacks it into a scratch root and starts the
 # packaged program offscreen until it has drawn its first plot.
 set -euo pipefail

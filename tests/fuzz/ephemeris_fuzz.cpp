@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary instants in the picker's range under arbitrary TZ values, zone
 // names and POSIX rule strings alike: the model gives finite offsets within
 // their orbits, or throws ArithmeticFault. Anything else aborts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes typed as an animation step: the conversion returns a number (or
 // +-infinity for an overflowing one) and never reads outside the text.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form_fixture.hpp"
 #include "named_rows.hpp"
 #include "scoped_time_zone.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every zone of the machine's time-zone database, every change of its UTC
 // offset from 1601 to 9999: LocalToUT agrees with Qt's own reading of the
 // database (QTimeZone parses the zone files itself; LocalToUT goes through the
