@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "ephemeris/angles.hpp"
+
 // The angle routines without their own floating-point guard, for use inside a
 // computation that holds one.
 namespace ephemeris::detail {
@@ -14,8 +16,7 @@ inline double TruncateToInteger(double x) {
 }
 
 inline double NormalizeRadians(double x) {
-    const double p = 4.0 * std::atan(1.0);
-    const double twoPi = p * 2.0;
+    const double twoPi = Pi * 2.0;
     const double q = x / twoPi;
     const double f = TruncateToInteger(q);
     double y = (q - f) * twoPi;

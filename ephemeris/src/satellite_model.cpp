@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "angle_arithmetic.hpp"
-#include "civil_calendar.hpp"
 #include "ephemeris/angles.hpp"
 #include "floating_point_guard.hpp"
 #include "model_arithmetic.hpp"
@@ -19,19 +18,24 @@ struct UniversalTimeFields {
     double hours;  // hour + minute / 60
 };
 
-// The UT instant rounded to the nearest second (halves up), then read to the
-// minute: a whole-minute instant keeps its minute, and seconds are dropped.
-UniversalTimeFields SplitToMinute(Instant ut) {
+// The UT instant rounded to the nearest second, halves up (std::chrono::round
+// would take them to even), then read to the minute: a whole-minute instant
+// keeps its minute, and seconds are dropped.
+UniversalTimeFields SplitToMinute(UniversalTime ut) {
     using namespace std::chrono;
-    const auto nearestSecond = floor<seconds>(ut + milliseconds(500));
-    const std::int64_t minutes = floor<std::chrono::minutes>(nearestSecond).time_since_epoch().count();
-    const std::int64_t days = detail::FloorDiv(minutes, 1440);
-    const std::int64_t minuteOfDay = minutes - days * 1440;
-    const detail::CivilDate date = detail::CivilFromDays(days);
-    const auto hour = static_cast<double>(minuteOfDay / 60);
-    const auto minute = static_cast<double>(minuteOfDay % 60);
-    return {static_cast<double>(date.year), static_cast<double>(date.month), static_cast<double>(date.day),
-            hour + minute / 60.0};
+    // The days of the years std::chrono::year holds, less the half second the rounding may add.
+    constexpr sys_days kFirstDay{year::min() / January / 1};
+    constexpr sys_days kDayAfterLast = sys_days{year::max() / December / 31} + days{1};
+    if (ut < kFirstDay || ut >= kDayAfterLast - milliseconds(500)) {
+        throw ArithmeticFault("ComputeSatelliteOffsets", ArithmeticFault::Condition::Overflow);
+    }
+    const sys_time<minutes> minute = floor<minutes>(floor<seconds>(ut + milliseconds(500)));
+    const sys_days day = floor<days>(minute);
+    const year_month_day date{day};
+    const hh_mm_ss time{minute - day};
+    return {static_cast<double>(static_cast<int>(date.year())), static_cast<double>(static_cast<unsigned>(date.month())),
+            static_cast<double>(static_cast<unsigned>(date.day())),
+            static_cast<double>(time.hours().count()) + static_cast<double>(time.minutes().count()) / 60.0};
 }
 
 }  // namespace
@@ -79,7 +83,11 @@ SatelliteOffsets SatelliteModel(double d) {
 }  // namespace detail
 
 SatelliteOffsets ComputeSatelliteOffsets(Instant t) {
-    const UniversalTimeFields ut = SplitToMinute(LocalToUT(t));
+    return ComputeSatelliteOffsets(UniversalTime{LocalToUT(t).time_since_epoch()});
+}
+
+SatelliteOffsets ComputeSatelliteOffsets(UniversalTime t) {
+    const UniversalTimeFields ut = SplitToMinute(t);
     detail::FloatingPointGuard guard;
     double d = DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hours);
     detail::Materialize(d);

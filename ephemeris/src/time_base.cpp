@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "civil_calendar.hpp"
 #include "ephemeris/arithmetic_fault.hpp"
 #include "zone_offset.hpp"
 
@@ -17,7 +16,7 @@ constexpr std::int64_t kInstantLimitSeconds = 1'000'000'000'000'000;
 // Day number of 1970-01-01 in the count where 2000-01-01 is day 730531.
 constexpr std::int64_t kUnixEpochDayNumber = 719574;
 constexpr double kJ2000DayNumber = 730531.5;
-constexpr double kYearLimit = 1e9;
+constexpr double kYearLimit = static_cast<int>(std::chrono::year::max());
 constexpr double kDayLimit = 1e12;
 
 bool IsWhole(double x, double limit) {
@@ -38,8 +37,10 @@ double DaysSinceJ2000(double Y, double M, double D, double H) {
     if (!IsWhole(Y, kYearLimit) || !IsWhole(M, 12.0) || M < 1.0 || !IsWhole(D, kDayLimit) || !std::isfinite(H)) {
         throw ArithmeticFault("DaysSinceJ2000", ArithmeticFault::Condition::InvalidOperation);
     }
-    const std::int64_t dayNumber = detail::DaysFromCivil(static_cast<std::int64_t>(Y), static_cast<unsigned>(M), 1) +
-                                   static_cast<std::int64_t>(D) - 1 + kUnixEpochDayNumber;
+    using namespace std::chrono;
+    const sys_days firstOfMonth{year{static_cast<int>(Y)} / month{static_cast<unsigned>(M)} / 1};
+    const std::int64_t dayNumber =
+        firstOfMonth.time_since_epoch().count() + static_cast<std::int64_t>(D) - 1 + kUnixEpochDayNumber;
     // Same operations as the integer formula from here on, so the results match
     // it bit for bit wherever the two day counts agree.
     return (static_cast<double>(dayNumber) - kJ2000DayNumber) + H / 24.0;

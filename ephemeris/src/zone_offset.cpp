@@ -5,12 +5,12 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <limits>
 #include <string>
 
-#include "civil_calendar.hpp"
 #include "ephemeris/arithmetic_fault.hpp"
 
 namespace ephemeris::detail {
@@ -18,7 +18,7 @@ namespace {
 
 // Wider than any UTC offset a zone or a POSIX TZ rule can state (24:59:59).
 constexpr std::int64_t kOffsetSpan = 26 * 3600;
-constexpr std::int64_t kBucketSeconds = 3600;
+constexpr std::int64_t kBucketSeconds = 3600;  // one hour, the unit floored to below
 constexpr std::size_t kBucketCount = 64;
 constexpr const char* kSystemZoneFile = "/etc/localtime";
 
@@ -99,7 +99,7 @@ class ZoneCache {
 public:
     std::int64_t Offset(std::int64_t local) {
         Synchronize();
-        const std::int64_t index = FloorDiv(local, kBucketSeconds);
+        const std::int64_t index = std::chrono::floor<std::chrono::hours>(std::chrono::seconds(local)).count();
         Bucket& bucket = buckets_[static_cast<std::uint64_t>(index) % kBucketCount];
         if (bucket.index != index) {
             Fill(bucket, index);

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cmath>
+#include <numbers>
 
 namespace ephemeris {
 
-// pi as 4 * atan(1) in double precision, so it is the value the model's own
-// arithmetic would produce rather than a rounded literal.
-inline const double Pi = 4.0 * std::atan(1.0);
+// pi in double precision: the same bits as 4 * atan(1), the value the model is
+// stated with (a test pins the two together).
+inline constexpr double Pi = std::numbers::pi;
 
 // Radians per degree; every angle the model states in degrees is multiplied by it.
-inline const double DegToRad = Pi / 180.0;
+inline constexpr double DegToRad = Pi / 180.0;
 
 // The integer part of x, toward zero: -2.7 -> -2, 2.7 -> 2, -0.5 -> -0.
 // Formed as floor(|x|) times the sign of x. Throws ArithmeticFault for NaN

@@ -21,11 +21,18 @@ struct SatelliteOffsets {
 // centre, the Earth-Jupiter distance, a light-time correction and one periodic
 // term in each satellite's distance; no perturbations of the longitudes.
 //
-// t is converted with LocalToUT, then rounded to the nearest second and read
-// to the minute: seconds never change the result and a whole minute never
-// loses it. Pure apart from reading the computer's time zone.
-// Throws ArithmeticFault if the arithmetic raises invalid operation, division
-// by zero or overflow; the caller's floating-point state is left as it was.
+// t is converted with LocalToUT (a doubled local time is its first pass), then
+// computed as the universal-time overload below. Pure apart from reading the
+// computer's time zone.
 SatelliteOffsets ComputeSatelliteOffsets(Instant t);
+
+// The same theory for the universal-time instant ut, for callers that know
+// the exact instant (the present moment in either pass of a doubled hour).
+// ut is rounded to the nearest second and read to the minute: seconds never
+// change the result and a whole minute never loses it.
+// Throws ArithmeticFault if the arithmetic raises invalid operation, division
+// by zero or overflow, or (overflow) if ut lies outside the years -32767..32767;
+// the caller's floating-point state is left as it was.
+SatelliteOffsets ComputeSatelliteOffsets(UniversalTime ut);
 
 }  // namespace ephemeris

@@ -9,6 +9,10 @@ namespace ephemeris {
 // minutes stay whole and a picker value with seconds converts without loss.
 using Instant = std::chrono::local_time<std::chrono::milliseconds>;
 
+// An instant in universal time, to the millisecond, counted as the system clock
+// counts (days of 86,400 seconds from 1970-01-01 00:00 UT).
+using UniversalTime = std::chrono::sys_time<std::chrono::milliseconds>;
+
 // Shifts the local instant t to universal time: the result holds UT's calendar
 // fields (it is returned as an Instant, a plain civil date-time).
 //
@@ -33,9 +37,10 @@ Instant LocalToUT(Instant t);
 // integer formula 367Y - 7(Y + (M+9)\12)\4 + 275M\9 + D - 730531.5 + H/24;
 // outside that range it stays correct where that formula drifts by a day for
 // every skipped century leap day.
-// Y, M and D must hold whole numbers with M in 1..12 (D may run past the end of
-// the month and counts on) and H must be finite; anything else throws
-// ArithmeticFault (invalid operation), as do |Y| > 1e9 and |D| > 1e12.
+// Y, M and D must hold whole numbers with Y in -32767..32767 (the years
+// std::chrono::year holds), M in 1..12 and |D| <= 1e12 (D may run past the end
+// of the month and counts on), and H must be finite; anything else throws
+// ArithmeticFault (invalid operation).
 double DaysSinceJ2000(double Y, double M, double D, double H);
 
 }  // namespace ephemeris
