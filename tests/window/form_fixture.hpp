@@ -22,7 +22,7 @@ namespace satrivox::testing {
 class FormTest : public ::testing::Test {
 protected:
     QDateTime now{QDate(2000, 1, 1), QTime(12, 0, 37, 250)};
-    Form1::Environment environment{[this] { return now; }, ephemeris::ComputeSatelliteOffsets};
+    Form1::Environment environment{[this] { return now; }};
     std::unique_ptr<Form1> form;
 
     void Open() { form = std::make_unique<Form1>(environment); }

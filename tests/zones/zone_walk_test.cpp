@@ -21,8 +21,8 @@ using satrivox::testing::ScopedTimeZone;
 using Seconds = std::int64_t;
 
 constexpr Seconds kTwoDays = 2 * 86400;
-const QDateTime kFirst(QDate(1601, 1, 1), QTime(0, 0), Qt::UTC);
-const QDateTime kEnd(QDate(10000, 1, 2), QTime(0, 0), Qt::UTC);
+const QDateTime kFirst(QDate(1601, 1, 1), QTime(0, 0), QTimeZone::utc());
+const QDateTime kEnd(QDate(10000, 1, 2), QTime(0, 0), QTimeZone::utc());
 
 // UT of a local wall-clock second through the ephemeris, in seconds.
 Seconds LocalToUT(Seconds local) {
@@ -87,7 +87,7 @@ TEST_P(EveryZone, EverySwitchAndASampleFarFromAny) {
     int sampled = 0;
     for (Seconds local = kFirst.toSecsSinceEpoch() + 123457; local < kEnd.toSecsSinceEpoch(); local += 8760 * 3600 + 7777) {
         const Seconds ut = LocalToUT(local);
-        const QDateTime utc = QDateTime::fromSecsSinceEpoch(ut, Qt::UTC);
+        const QDateTime utc = QDateTime::fromSecsSinceEpoch(ut, QTimeZone::utc());
         const QTimeZone::OffsetData previous = zone.previousTransition(utc.addSecs(1));
         const QTimeZone::OffsetData next = zone.nextTransition(utc);
         if ((previous.atUtc.isValid() && std::llabs(previous.atUtc.secsTo(utc)) < kTwoDays) ||

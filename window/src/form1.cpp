@@ -15,8 +15,9 @@
 #include <cmath>
 #include <exception>
 
+#include "caption_fit.hpp"
 #include "instant_conversion.hpp"
-#include "layout.hpp"
+#include "ui_form1.h"
 #include "window/leading_number.hpp"
 
 // Off unless enabled (QT_LOGGING_RULES="satrivox.plot.debug=true"): lets a
@@ -48,15 +49,6 @@ void SetInterval(QTimer& timer, int milliseconds) {
     }
 }
 
-template <typename Control>
-Control* Find(QWidget& form, const char* name) {
-    auto* control = form.findChild<Control*>(name, Qt::FindDirectChildrenOnly);
-    if (control == nullptr) {
-        qFatal("window layout has no control %s of the expected kind", name);
-    }
-    return control;
-}
-
 QTimer* CreateTimer(QWidget& form, const char* name) {
     auto* timer = new QTimer(&form);
     timer->setObjectName(name);
@@ -68,9 +60,15 @@ QTimer* CreateTimer(QWidget& form, const char* name) {
 
 Form1::Form1() : Form1(Environment{}) {}
 
-Form1::Form1(Environment environment, QWidget* parent) : QWidget(parent), environment_(std::move(environment)) {
-    window::BuildLayout(*this);
-    CreateControls();
+Form1::Form1(Environment environment, QWidget* parent)
+    : QWidget(parent), environment_(std::move(environment)), ui(std::make_unique<Ui::Form1>()) {
+    // The form's pictures live in this static library's resources, which the
+    // linker keeps only when they are named.
+    Q_INIT_RESOURCE(window);
+    ui->setupUi(this);
+    window::FitCaptions(*this);
+    Timer1 = CreateTimer(*this, "Timer1");
+    Timer2 = CreateTimer(*this, "Timer2");
     ConnectHandlers();
 
     const qreal pixelRatio = screen() != nullptr ? screen()->devicePixelRatio() : 1.0;
@@ -78,44 +76,30 @@ Form1::Form1(Environment environment, QWidget* parent) : QWidget(parent), enviro
     surface_.setDevicePixelRatio(pixelRatio);
     surface_.fill(BackColor());
 
-    Command1->setFocus();
+    ui->Command1->setFocus();
     RunHandler([this] { Form_Load(); });
 }
 
-void Form1::CreateControls() {
-    Command1 = Find<QPushButton>(*this, "Command1");
-    Command2 = Find<QPushButton>(*this, "Command2");
-    Command3 = Find<QPushButton>(*this, "Command3");
-    Command4 = Find<QPushButton>(*this, "Command4");
-    Check1 = Find<QCheckBox>(*this, "Check1");
-    Check2 = Find<QCheckBox>(*this, "Check2");
-    Text1 = Find<QLineEdit>(*this, "Text1");
-    Image1 = Find<QLabel>(*this, "Image1");
-    DTPicker1 = Find<QDateTimeEdit>(*this, "DTPicker1");
-    offsetLabels_ = {Find<QLabel>(*this, "Label8"), Find<QLabel>(*this, "Label9"), Find<QLabel>(*this, "Label10"),
-                     Find<QLabel>(*this, "Label11")};
-    Timer1 = CreateTimer(*this, "Timer1");
-    Timer2 = CreateTimer(*this, "Timer2");
-}
+Form1::~Form1() = default;
 
 void Form1::ConnectHandlers() {
     const auto wire = [this](auto* sender, auto signal, void (Form1::*handler)()) {
         connect(sender, signal, this, [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
     };
-    wire(Command1, &QPushButton::clicked, &Form1::Command1_Click);
-    wire(Command2, &QPushButton::clicked, &Form1::Command2_Click);
-    wire(Command3, &QPushButton::clicked, &Form1::Command3_Click);
-    wire(Command4, &QPushButton::clicked, &Form1::Command4_Click);
-    wire(Check1, &QCheckBox::clicked, &Form1::Check1_Click);
-    wire(Check2, &QCheckBox::clicked, &Form1::Check2_Click);
+    wire(ui->Command1, &QPushButton::clicked, &Form1::Command1_Click);
+    wire(ui->Command2, &QPushButton::clicked, &Form1::Command2_Click);
+    wire(ui->Command3, &QPushButton::clicked, &Form1::Command3_Click);
+    wire(ui->Command4, &QPushButton::clicked, &Form1::Command4_Click);
+    wire(ui->Check1, &QCheckBox::clicked, &Form1::Check1_Click);
+    wire(ui->Check2, &QCheckBox::clicked, &Form1::Check2_Click);
     wire(Timer1, &QTimer::timeout, &Form1::Timer1_Timer);
     wire(Timer2, &QTimer::timeout, &Form1::Timer2_Timer);
 }
 
 void Form1::Form_Load() {
     // The present minute: through the picker's own pattern, which has no seconds.
-    const QString pattern = DTPicker1->displayFormat();
-    DTPicker1->setDateTime(QDateTime::fromString(environment_.currentDateTime().toString(pattern), pattern));
+    const QString pattern = ui->DTPicker1->displayFormat();
+    ui->DTPicker1->setDateTime(QDateTime::fromString(environment_.currentDateTime().toString(pattern), pattern));
 
     state_.CenterX = static_cast<short>(std::nearbyint(static_cast<float>(ScaleWidth()) / 2.0F));
     state_.CenterY = kCenterY;
@@ -123,10 +107,10 @@ void Form1::Form_Load() {
 
     // The picture is an odd number of pixels wide: its middle column goes on
     // the centre column, where the disc is drawn.
-    Image1->move(static_cast<int>(std::lround(state_.CenterX - static_cast<float>(Image1->width()) / 2.0F)),
-                 static_cast<int>(std::lround(state_.CenterY - static_cast<float>(Image1->height()) / 2.0F)));
+    ui->Image1->move(static_cast<int>(std::lround(state_.CenterX - static_cast<float>(ui->Image1->width()) / 2.0F)),
+                 static_cast<int>(std::lround(state_.CenterY - static_cast<float>(ui->Image1->height()) / 2.0F)));
 
-    PlotJupiter(DTPicker1->dateTime());
+    PlotJupiter(ui->DTPicker1->dateTime());
 }
 
 void Form1::PlotJupiter(const QDateTime& TheTime) {
@@ -153,12 +137,13 @@ void Form1::PlotJupiter(const QDateTime& TheTime) {
     painter.end();
 
     const double arcminutesPerRadius = kArcminutesPerRadiusAtOneAU / offsets.Delta;
+    const std::array<QLabel*, 4> labels{ui->Label8, ui->Label9, ui->Label10, ui->Label11};
     for (std::size_t moon = 0; moon < x.size(); ++moon) {
-        offsetLabels_[moon]->setText(QString::number(x[moon] * arcminutesPerRadius, 'f', 2));
+        labels[moon]->setText(QString::number(x[moon] * arcminutesPerRadius, 'f', 2));
     }
     state_.LastOffset = x;
     update();
-    qCDebug(lcPlot) << "plotted" << TheTime.toString(DTPicker1->displayFormat());
+    qCDebug(lcPlot) << "plotted" << TheTime.toString(ui->DTPicker1->displayFormat());
 }
 
 void Form1::paintEvent(QPaintEvent* /*event*/) {
@@ -167,57 +152,57 @@ void Form1::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void Form1::Command1_Click() {
-    PlotJupiter(DTPicker1->dateTime());
+    PlotJupiter(ui->DTPicker1->dateTime());
 }
 
 void Form1::Command4_Click() {
-    DTPicker1->setDateTime(environment_.currentDateTime());
-    PlotJupiter(DTPicker1->dateTime());
+    ui->DTPicker1->setDateTime(environment_.currentDateTime());
+    PlotJupiter(ui->DTPicker1->dateTime());
 }
 
 void Form1::Command2_Click() {
-    Command3->setEnabled(true);
-    Command2->setEnabled(false);
-    Command1->setEnabled(false);
+    ui->Command3->setEnabled(true);
+    ui->Command2->setEnabled(false);
+    ui->Command1->setEnabled(false);
     SetInterval(*Timer1, kAnimationIntervalMs);
 }
 
 void Form1::Command3_Click() {
     SetInterval(*Timer1, 0);
-    Command3->setEnabled(false);
-    Command2->setEnabled(true);
-    Command1->setEnabled(true);
+    ui->Command3->setEnabled(false);
+    ui->Command2->setEnabled(true);
+    ui->Command1->setEnabled(true);
 }
 
 void Form1::Timer1_Timer() {
-    PlotJupiter(DTPicker1->dateTime());
-    StepPicker(window::LeadingNumber(Text1->text().toStdString()));
+    PlotJupiter(ui->DTPicker1->dateTime());
+    StepPicker(window::LeadingNumber(ui->Text1->text().toStdString()));
 }
 
 void Form1::Check1_Click() {
-    if (Check1->isChecked()) {
+    if (ui->Check1->isChecked()) {
         SetInterval(*Timer1, 0);
-        Command1->setEnabled(false);
-        Command2->setEnabled(false);
-        Command3->setEnabled(false);
-        Command4->setEnabled(false);
+        ui->Command1->setEnabled(false);
+        ui->Command2->setEnabled(false);
+        ui->Command3->setEnabled(false);
+        ui->Command4->setEnabled(false);
         SetInterval(*Timer2, kTrackingIntervalMs);
     } else {
-        Command1->setEnabled(true);
-        Command2->setEnabled(true);
-        Command3->setEnabled(false);
-        Command4->setEnabled(true);
+        ui->Command1->setEnabled(true);
+        ui->Command2->setEnabled(true);
+        ui->Command3->setEnabled(false);
+        ui->Command4->setEnabled(true);
         SetInterval(*Timer2, 0);
     }
 }
 
 void Form1::Timer2_Timer() {
-    DTPicker1->setDateTime(environment_.currentDateTime());
-    PlotJupiter(DTPicker1->dateTime());
+    ui->DTPicker1->setDateTime(environment_.currentDateTime());
+    PlotJupiter(ui->DTPicker1->dateTime());
 }
 
 void Form1::Check2_Click() {
-    Image1->setVisible(Check2->isChecked());
+    ui->Image1->setVisible(ui->Check2->isChecked());
 }
 
 // Moves the picker on by `minutes`. A step that would leave the picker's range
@@ -226,18 +211,18 @@ void Form1::StepPicker(double minutes) {
     const auto milliseconds = [](const QDateTime& dateTime) {
         return static_cast<double>(window::ToInstant(dateTime).time_since_epoch().count());
     };
-    const double target = milliseconds(DTPicker1->dateTime()) + minutes * kMillisecondsPerMinute;
-    const bool beforeFirst = target < milliseconds(DTPicker1->minimumDateTime());
-    if (beforeFirst || target > milliseconds(DTPicker1->maximumDateTime())) {
-        const QDateTime end = beforeFirst ? DTPicker1->minimumDateTime() : DTPicker1->maximumDateTime();
-        DTPicker1->setDateTime(end);
+    const double target = milliseconds(ui->DTPicker1->dateTime()) + minutes * kMillisecondsPerMinute;
+    const bool beforeFirst = target < milliseconds(ui->DTPicker1->minimumDateTime());
+    if (beforeFirst || target > milliseconds(ui->DTPicker1->maximumDateTime())) {
+        const QDateTime end = beforeFirst ? ui->DTPicker1->minimumDateTime() : ui->DTPicker1->maximumDateTime();
+        ui->DTPicker1->setDateTime(end);
         Command3_Click();
         ShowMessage(tr("The animation has reached the %1 of the date range, %2, and has stopped.")
-                        .arg(beforeFirst ? tr("start") : tr("end"), end.toString(DTPicker1->displayFormat())));
+                        .arg(beforeFirst ? tr("start") : tr("end"), end.toString(ui->DTPicker1->displayFormat())));
         return;
     }
     const std::chrono::milliseconds step{std::llround(target)};
-    DTPicker1->setDateTime(window::ToDateTime(ephemeris::Instant{step}));
+    ui->DTPicker1->setDateTime(window::ToDateTime(ephemeris::Instant{step}));
 }
 
 template <typename Handler>
@@ -253,11 +238,11 @@ void Form1::RunHandler(Handler handler) {
 }
 
 void Form1::EnterIdle() {
-    if (Check1->isChecked()) {
-        Check1->setChecked(false);
+    if (ui->Check1->isChecked()) {
+        ui->Check1->setChecked(false);
         Check1_Click();
     }
-    if (Command3->isEnabled()) {
+    if (ui->Command3->isEnabled()) {
         Command3_Click();
     }
 }

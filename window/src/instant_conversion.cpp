@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "instant_conversion.hpp"
 
+#include <QTimeZone>
+
 namespace window {
 
 ephemeris::Instant ToInstant(const QDateTime& dateTime) {
@@ -26,7 +28,7 @@ QDateTime ToDateTime(ephemeris::Instant instant) {
     // A wall-clock time the zone skips, which Qt leaves invalid: the instant
     // it stands for, as the clock shows it (02:30 in a skipped hour is 03:30).
     const qint64 universal = ephemeris::LocalToUT(instant).time_since_epoch().count();
-    return QDateTime::fromMSecsSinceEpoch(universal, Qt::UTC).toLocalTime();
+    return QDateTime::fromMSecsSinceEpoch(universal, QTimeZone::utc()).toLocalTime();
 }
 
 }  // namespace window

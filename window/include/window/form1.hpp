@@ -7,21 +7,22 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "ephemeris/ephemeris.hpp"
 
-class QCheckBox;
-class QDateTimeEdit;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class QTimer;
+
+namespace Ui {
+class Form1;
+}
 
 // The program's one window: the date-time picker, the commands, the offsets
 // table and the plot of Jupiter and its four great moons.
 //
-// Every control is a child whose objectName is its name (Command1..Command4,
-// Check1, Check2, Text1, Image1, DTPicker1, Label1..Label11, Timer1, Timer2).
+// The controls come from the Designer form form1.ui; every one is a child whose
+// objectName is its name (Command1..Command4, Check1, Check2, Text1, Image1,
+// DTPicker1, Label1..Label11), as are the timers Timer1 and Timer2.
 // The window is in one of three modes, carried by the controls themselves:
 //   Idle       Timer1 0,   Timer2 0,    Plot/Animate/Now enabled, Stop disabled
 //   Animating  Timer1 100, Timer2 0,    Stop and Now enabled
@@ -35,13 +36,17 @@ public:
     struct Environment {
         std::function<QDateTime()> currentDateTime = [] { return QDateTime::currentDateTime(); };
         std::function<ephemeris::SatelliteOffsets(ephemeris::Instant)> computeOffsets =
-            ephemeris::ComputeSatelliteOffsets;
+            static_cast<ephemeris::SatelliteOffsets (*)(ephemeris::Instant)>(ephemeris::ComputeSatelliteOffsets);
     };
 
     // Builds the window and runs its start-up: picker at the present minute,
     // plot centre fixed, picture centred on it, first plot drawn.
     Form1();
     explicit Form1(Environment environment, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
 
     // Plots the local instant TheTime: draws the planet's disc, paints over the
     // previous four dots, draws the new ones on the row through the centre and
@@ -63,7 +68,6 @@ private:
         double DegToRad = 0.0;
     };
 
-    void CreateControls();
     void ConnectHandlers();
     void Form_Load();
 
@@ -91,16 +95,7 @@ private:
     PlotState state_;
     QImage surface_;
 
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QCheckBox* Check2 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLabel* Image1 = nullptr;
-    QDateTimeEdit* DTPicker1 = nullptr;
-    std::array<QLabel*, 4> offsetLabels_{};  // Label8..Label11
+    std::unique_ptr<Ui::Form1> ui;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
 };
