@@ -29,6 +29,10 @@ int main(int argc, char* argv[]) {
         return EXIT_FAILURE;
     }
     QApplication application(argc, argv);
+    // The window's class and its Wayland application id name the desktop entry,
+    // so docks and task switchers match the window to its launcher and icon.
+    QApplication::setApplicationName(QStringLiteral("satrivox"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(SATRIVOX_APP_ID));
     Form1 form;
     form.show();
     return QApplication::exec();
