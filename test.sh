@@ -9,18 +9,20 @@ set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
 
-scripts/install-deps.sh
+scripts/install-deps.sh test
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSATRIVOX_WERROR=ON -DSATRIVOX_BUILD_TESTS=ON \
+    -DSATRIVOX_BUILD_BENCHMARKS=ON
 cmake --build build --parallel "$jobs"
 ctest --test-dir build --output-on-failure --parallel "$jobs"
 
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSATRIVOX_SANITIZE=ON -DSATRIVOX_BUILD_BENCHMARKS=OFF
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSATRIVOX_WERROR=ON \
+    -DSATRIVOX_SANITIZE=ON -DSATRIVOX_BUILD_TESTS=ON -DSATRIVOX_BUILD_BENCHMARKS=OFF
 cmake --build build-sanitize --parallel "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs"
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSATRIVOX_FUZZ=ON \
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSATRIVOX_WERROR=ON -DSATRIVOX_FUZZ=ON \
     -DFUZZ_SECONDS="${FUZZ_SECONDS:-20}"
 cmake --build build-fuzz --parallel "$jobs"
 ctest --test-dir build-fuzz --output-on-failure --parallel "$jobs"

@@ -1,18 +1,27 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages that building, testing and running Satrivox need.
+# Installs the Debian packages Satrivox needs, on Debian 12 or 13:
+#   install-deps.sh run    what building and running the program need (./run.sh)
+#   install-deps.sh test   those and what the tests, fuzzers and benchmarks need (./test.sh)
 # Idempotent: a machine that already has them all makes no network call.
 set -euo pipefail
 
-packages=(
-    cmake g++ make pkg-config
+run_packages=(
+    cmake g++ make
     qt6-base-dev qt6-qpa-plugins libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev
-    dpkg-dev file desktop-file-utils appstream
     tzdata fonts-dejavu-core
-    xvfb xauth
 )
+test_packages=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-dev
+    dpkg-dev file desktop-file-utils appstream lintian man-db
+)
+
+case "${1:-}" in
+    run) packages=("${run_packages[@]}") ;;
+    test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -26,6 +35,5 @@ sudo=()
 if [ "$(id -u)" -ne 0 ]; then
     sudo=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
