@@ -23,14 +23,24 @@ bool IsWhole(double x, double limit) {
     return std::isfinite(x) && std::trunc(x) == x && std::fabs(x) <= limit;
 }
 
+std::int64_t WholeSeconds(std::chrono::milliseconds sinceEpoch, const char* routine) {
+    const std::int64_t seconds = std::chrono::floor<std::chrono::seconds>(sinceEpoch).count();
+    if (seconds > kInstantLimitSeconds || seconds < -kInstantLimitSeconds) {
+        throw ArithmeticFault(routine, ArithmeticFault::Condition::Overflow);
+    }
+    return seconds;
+}
+
 }  // namespace
 
 Instant LocalToUT(Instant t) {
-    const std::int64_t localSeconds = std::chrono::floor<std::chrono::seconds>(t).time_since_epoch().count();
-    if (localSeconds > kInstantLimitSeconds || localSeconds < -kInstantLimitSeconds) {
-        throw ArithmeticFault("LocalToUT", ArithmeticFault::Condition::Overflow);
-    }
+    const std::int64_t localSeconds = WholeSeconds(t.time_since_epoch(), "LocalToUT");
     return t - std::chrono::seconds(detail::LocalUtcOffset(localSeconds));
+}
+
+Instant UTToLocal(UniversalTime ut) {
+    const std::int64_t utSeconds = WholeSeconds(ut.time_since_epoch(), "UTToLocal");
+    return Instant{ut.time_since_epoch()} + std::chrono::seconds(detail::UtcOffsetAt(utSeconds));
 }
 
 double DaysSinceJ2000(double Y, double M, double D, double H) {

@@ -97,6 +97,11 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 // identity of the system's zone file, so that a change of either is followed.
 class ZoneCache {
 public:
+    std::int64_t OffsetAtUniversal(std::int64_t ut) {
+        Synchronize();
+        return OffsetAtUT(ut);
+    }
+
     std::int64_t Offset(std::int64_t local) {
         Synchronize();
         const std::int64_t index = std::chrono::floor<std::chrono::hours>(std::chrono::seconds(local)).count();
@@ -140,11 +145,19 @@ private:
     std::array<Bucket, kBucketCount> buckets_{};
 };
 
+ZoneCache& Cache() {
+    thread_local ZoneCache cache;
+    return cache;
+}
+
 }  // namespace
 
 std::int64_t LocalUtcOffset(std::int64_t localSeconds) {
-    thread_local ZoneCache cache;
-    return cache.Offset(localSeconds);
+    return Cache().Offset(localSeconds);
+}
+
+std::int64_t UtcOffsetAt(std::int64_t utSeconds) {
+    return Cache().OffsetAtUniversal(utSeconds);
 }
 
 }  // namespace ephemeris::detail

@@ -12,4 +12,8 @@ namespace ephemeris::detail {
 // doubled local times is the one documented at LocalToUT.
 std::int64_t LocalUtcOffset(std::int64_t localSeconds);
 
+// The UTC offset in force at the universal-time second `utSeconds` (counted
+// from 1970-01-01 00:00 UT) in the same zone: local = UT + offset.
+std::int64_t UtcOffsetAt(std::int64_t utSeconds);
+
 }  // namespace ephemeris::detail

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every zone of the machine's time-zone database, every change of its UTC
-// offset from 1601 to 9999: LocalToUT agrees with Qt's own reading of the
-// database (QTimeZone parses the zone files itself; LocalToUT goes through the
-// C library), and skipped and doubled local times follow the documented rule.
+// offset from 1601 to 9999: LocalToUT and UTToLocal agree with Qt's own
+// reading of the database (QTimeZone parses the zone files itself; the
+// ephemeris goes through the C library), and skipped and doubled local times
+// follow the documented rule.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -13,7 +14,7 @@
 #include <limits>
 
 #include "ephemeris/time_base.hpp"
-#include "scoped_time_zone.hpp"
+#include "support.hpp"
 
 namespace {
 
@@ -28,6 +29,12 @@ const QDateTime kEnd(QDate(10000, 1, 2), QTime(0, 0), QTimeZone::utc());
 Seconds LocalToUT(Seconds local) {
     const ephemeris::Instant instant{std::chrono::seconds(local)};
     return std::chrono::duration_cast<std::chrono::seconds>(ephemeris::LocalToUT(instant).time_since_epoch()).count();
+}
+
+// The local wall-clock second of a UT second through the ephemeris.
+Seconds UTToLocal(Seconds ut) {
+    const ephemeris::UniversalTime instant{std::chrono::seconds(ut)};
+    return std::chrono::duration_cast<std::chrono::seconds>(ephemeris::UTToLocal(instant).time_since_epoch()).count();
 }
 
 // The documented rule for a local time near one change at UT `at` from offset
@@ -76,6 +83,8 @@ TEST_P(EveryZone, EverySwitchAndASampleFarFromAny) {
                     << GetParam() << " switch at " << current.atUtc.toString(Qt::ISODate).toStdString()
                     << " from " << before << " to " << after << ", local second " << local;
             }
+            ASSERT_EQ(UTToLocal(at - 1), at - 1 + before) << GetParam() << " the second before the switch at " << at;
+            ASSERT_EQ(UTToLocal(at), at + after) << GetParam() << " the switch at " << at;
             ++switches;
         }
         previousAt = at;
@@ -95,6 +104,7 @@ TEST_P(EveryZone, EverySwitchAndASampleFarFromAny) {
             continue;
         }
         ASSERT_EQ(local - ut, zone.offsetFromUtc(utc)) << GetParam() << " at local second " << local;
+        ASSERT_EQ(UTToLocal(ut), local) << GetParam() << " back from UT second " << ut;
         ++sampled;
     }
     EXPECT_GT(sampled, 0);

@@ -31,6 +31,11 @@ using UniversalTime = std::chrono::sys_time<std::chrono::milliseconds>;
 // than 10^15 seconds (about 31 million years) from 1970.
 Instant LocalToUT(Instant t);
 
+// The local wall-clock time of the universal-time instant ut: the inverse of
+// LocalToUT wherever the local time exists, and the only way to reach the
+// second pass of a doubled hour. Same zone, same limits.
+Instant UTToLocal(UniversalTime ut);
+
 // Days from J2000.0 (2000-01-01 12:00 UT) to the UT calendar date Y-M-D at H
 // hours (H = hour + minute / 60), counted in the proleptic Gregorian calendar.
 // From 1900-03-01 to 2100-02-28 the result is bit-identical to the classic

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "ephemeris/time_base.hpp"
+
+namespace satrivox::testing {
+
+// A local civil instant from its calendar fields.
+inline ephemeris::Instant Local(int year, unsigned month, unsigned day, int hour, int minute, int second = 0,
+                                int millisecond = 0) {
+    using namespace std::chrono;
+    const local_days date{std::chrono::year{year} / std::chrono::month{month} / std::chrono::day{day}};
+    return date + hours{hour} + minutes{minute} + seconds{second} + milliseconds{millisecond};
+}
+
+// Sets TZ for one test (nullptr unsets it) and puts the previous value back afterwards.
+class ScopedTimeZone {
+public:
+    explicit ScopedTimeZone(const char* zone) {
+        if (const char* previous = std::getenv("TZ")) {
+            previous_ = previous;
+        }
+        Apply(zone);
+    }
+    ~ScopedTimeZone() { Apply(previous_ ? previous_->c_str() : nullptr); }
+    ScopedTimeZone(const ScopedTimeZone&) = delete;
+    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
+
+private:
+    static void Apply(const char* zone) {
+        zone != nullptr ? ::setenv("TZ", zone, 1) : ::unsetenv("TZ");
+        ::tzset();
+    }
+    std::optional<std::string> previous_;
+};
+
+// Lets GoogleTest print a data row by the hazard it covers instead of its bytes.
+template <typename Row>
+    requires requires(const Row& row) { row.hazard; }
+std::ostream& operator<<(std::ostream& stream, const Row& row) {
+    return stream << row.hazard;
+}
+
+// Names a parameterised test after its row's hazard.
+inline constexpr auto kHazardName = [](const auto& info) { return std::string(info.param.hazard); };
+
+}  // namespace satrivox::testing
