@@ -3,32 +3,62 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "window/form1.hpp"
 
 namespace {
 
-bool Set(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0';
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+QtMessageHandler defaultHandler = nullptr;
+std::vector<HeldMessage> held;
+
+const char* Display() {
+    for (const char* name : {"WAYLAND_DISPLAY", "DISPLAY"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return value;
+        }
+    }
+    return nullptr;
 }
 
-// Qt aborts with a long message when it cannot reach a display; say it plainly.
-bool DisplayAvailable() {
-    return Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY");
+// While Qt opens the display, its messages are held back: if it cannot, one
+// line says so instead of Qt's abort with its list of platform plugins.
+void HoldWhileOpeningTheDisplay(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        held.push_back({type, context.category, text});
+        return;
+    }
+    if (const char* display = Display()) {
+        std::fprintf(stderr, "satrivox: cannot open the display %s; ", display);
+    } else {
+        std::fprintf(stderr, "satrivox: no display to open the window on (DISPLAY is not set); ");
+    }
+    std::fprintf(stderr, "run it on a desktop, or under a virtual one: xvfb-run -a satrivox\n");
+    std::_Exit(EXIT_FAILURE);
+}
+
+void ReleaseHeldMessages() {
+    qInstallMessageHandler(defaultHandler);
+    for (const HeldMessage& message : std::exchange(held, {})) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        qt_message_output(message.type, context, message.text);
+    }
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (!DisplayAvailable()) {
-        std::fprintf(stderr,
-                     "satrivox: no display to open the window on (DISPLAY is not set); "
-                     "run it on a desktop, or under a virtual one: xvfb-run -a %s\n",
-                     argv[0]);
-        return EXIT_FAILURE;
-    }
+    defaultHandler = qInstallMessageHandler(HoldWhileOpeningTheDisplay);
     QApplication application(argc, argv);
+    ReleaseHeldMessages();
     // The window's class and its Wayland application id name the desktop entry,
     // so docks and task switchers match the window to its launcher and icon.
     QApplication::setApplicationName(QStringLiteral("satrivox"));

@@ -14,7 +14,7 @@ run_packages=(
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
-    dpkg-dev file desktop-file-utils appstream lintian man-db
+    dpkg-dev file desktop-file-utils appstream lintian man-db locales
 )
 
 case "${1:-}" in

@@ -13,6 +13,7 @@
 
 #include <memory>
 
+#include "support.hpp"
 #include "window/form1.hpp"
 
 namespace satrivox::testing {
@@ -27,51 +28,46 @@ protected:
 
     void Open() { form = std::make_unique<Form1>(environment); }
 
-    template <typename Control>
+    template <typename Control = QWidget>
     Control* Get(const char* name) const {
         auto* control = form->findChild<Control*>(name);
         EXPECT_NE(control, nullptr) << name;
         return control;
     }
-
     QPushButton* Button(const char* name) const { return Get<QPushButton>(name); }
     QCheckBox* Check(const char* name) const { return Get<QCheckBox>(name); }
     QDateTimeEdit* Picker() const { return Get<QDateTimeEdit>("DTPicker1"); }
-    QTimer* Timer(const char* name) const { return Get<QTimer>(name); }
-    QString Text(const char* label) const { return Get<QLabel>(label)->text(); }
-
-    QStringList Offsets() const { return {Text("Label8"), Text("Label9"), Text("Label10"), Text("Label11")}; }
-
+    QStringList Offsets() const {
+        return {Get<QLabel>("Label8")->text(), Get<QLabel>("Label9")->text(), Get<QLabel>("Label10")->text(),
+                Get<QLabel>("Label11")->text()};
+    }
+    QStringList OffsetsAt(const QDateTime& instant) const {
+        Picker()->setDateTime(instant);
+        Button("Command1")->click();
+        return Offsets();
+    }
     // One tick delivered at once, as the event loop would deliver it.
-    void Tick(const char* timer) const { QMetaObject::invokeMethod(Timer(timer), "timeout"); }
-
+    void Tick(const char* timer) const { QMetaObject::invokeMethod(Get<QTimer>(timer), "timeout"); }
     void SetStep(const QString& step) const { Get<QLineEdit>("Text1")->setText(step); }
-
     QList<QMessageBox*> Messages() const { return form->findChildren<QMessageBox*>(); }
 
     // Idle, Animating or Tracking, read from the controls as a user sees them.
     std::string Mode() const {
         // A timer ticks exactly when its interval is not 0; -1 flags a mismatch.
         const auto interval = [this](const char* name) {
-            const QTimer* timer = Timer(name);
+            const QTimer* timer = Get<QTimer>(name);
             return timer->isActive() == (timer->interval() != 0) ? timer->interval() : -1;
         };
-        const int t1 = interval("Timer1");
-        const int t2 = interval("Timer2");
-        const bool plot = Button("Command1")->isEnabled();
-        const bool animate = Button("Command2")->isEnabled();
-        const bool stop = Button("Command3")->isEnabled();
-        const bool nowButton = Button("Command4")->isEnabled();
-        if (t1 == 0 && t2 == 0 && plot && animate && !stop && nowButton) {
+        const auto enabled = [this](const char* name) { return Button(name)->isEnabled() ? '1' : '0'; };
+        const std::string state = std::to_string(interval("Timer1")) + "/" + std::to_string(interval("Timer2")) + " " +
+                                  enabled("Command1") + enabled("Command2") + enabled("Command3") + enabled("Command4");
+        if (state == "0/0 1101") {
             return "Idle";
         }
-        if (t1 == 100 && t2 == 0 && !plot && !animate && stop && nowButton) {
+        if (state == "100/0 0011") {
             return "Animating";
         }
-        if (t1 == 0 && t2 == 1000 && !plot && !animate && !stop && !nowButton) {
-            return "Tracking";
-        }
-        return "inconsistent";
+        return state == "0/1000 0000" ? "Tracking" : "inconsistent " + state;
     }
 };
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "named_rows.hpp"
+#include "support.hpp"
 #include "window/leading_number.hpp"
 
 namespace window {
@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberRow{"hexadecimal", "0x10", 0}, NumberRow{"blank_inside_number", "1 2", 1},
                       NumberRow{"overflow", "1e400", kInfinity}, NumberRow{"negative_overflow", "-1e400", -kInfinity},
                       NumberRow{"underflow", "1e-400", 0}),
-    [](const auto& info) { return std::string(info.param.hazard); });
+    satrivox::testing::kHazardName);
 
 TEST(LeadingNumber, StopsAtTheEndOfTheViewItIsGiven) {
     const std::string_view text("12345", 2);

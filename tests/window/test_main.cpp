@@ -18,10 +18,11 @@ void QuietMessageHandler(QtMsgType type, const QMessageLogContext& context, cons
 
 }  // namespace
 
-// Widgets run without a display; every test sees UTC unless it sets a zone.
+// Widgets run without a display, on two screens of pixel ratios 1 and 2 (times
+// QT_SCALE_FACTOR); every test sees UTC unless it sets a zone.
 int main(int argc, char** argv) {
     defaultHandler = qInstallMessageHandler(QuietMessageHandler);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" SATRIVOX_TEST_SCREENS);
     ::setenv("TZ", "UTC", 1);
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

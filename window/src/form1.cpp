@@ -1,21 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/form1.hpp"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include <cmath>
 #include <exception>
 
 #include "caption_fit.hpp"
+#include "focus_frame_style.hpp"
 #include "instant_conversion.hpp"
 #include "ui_form1.h"
 #include "window/leading_number.hpp"
@@ -29,8 +31,7 @@ namespace {
 constexpr int kAnimationIntervalMs = 100;
 constexpr int kTrackingIntervalMs = 1000;
 constexpr short kCenterY = 150;
-constexpr double kPlanetRadiusPixels = 6.0 / 1.0;
-constexpr double kDotRadiusPixels = 1.0;
+constexpr double kPixelsPerRadius = 6.0 / 46.0 * 60.0;  // plot scale, per Jupiter radius
 // Jupiter's equatorial semi-diameter in arcminutes at 1 AU.
 constexpr double kArcminutesPerRadiusAtOneAU = 1.6375;
 constexpr double kMillisecondsPerMinute = 60000.0;
@@ -56,6 +57,31 @@ QTimer* CreateTimer(QWidget& form, const char* name) {
     return timer;
 }
 
+// The planet's ring, radius 6, as the pixels of one eighth of it, from the top
+// to the diagonal; the other seven eighths are its mirror images. Drawn pixel
+// by pixel like the dots, it keeps its shape and its centre on theirs at any
+// pixel ratio.
+constexpr std::array<std::pair<int, int>, 5> kRingEighth{{{0, 6}, {1, 6}, {2, 6}, {3, 5}, {4, 4}}};
+
+// A moon's dot, radius 1: the pixel nearest its centre and the four beside it,
+// filled. Every dot has this one shape wherever its centre falls, symmetric
+// both ways, so an erase covers exactly what was drawn and a moon drawn later
+// covers an earlier one at the same place. Returns the pixels it covers.
+QRect DrawDot(QPainter& painter, float centreX, int row, const QColor& colour) {
+    const int column = static_cast<int>(std::floor(centreX + 0.5F));
+    painter.fillRect(column - 1, row, 3, 1, colour);
+    painter.fillRect(column, row - 1, 1, 3, colour);
+    return {column - 1, row - 1, 3, 3};
+}
+
+float DotCentre(short centreX, double offsetPixels) {
+    return static_cast<float>(centreX + offsetPixels);
+}
+
+ephemeris::UniversalTime UniversalTimeOf(const QDateTime& moment) {
+    return ephemeris::UniversalTime{std::chrono::milliseconds{moment.toMSecsSinceEpoch()}};
+}
+
 }  // namespace
 
 Form1::Form1() : Form1(Environment{}) {}
@@ -67,14 +93,19 @@ Form1::Form1(Environment environment, QWidget* parent)
     Q_INIT_RESOURCE(window);
     ui->setupUi(this);
     window::FitCaptions(*this);
+    // The picker and its calendar keep the platform's colours rather than
+    // inherit the window's black, on which out-of-range days would vanish.
+    QPalette pickerPalette = ui->DTPicker1->palette();
+    pickerPalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    ui->DTPicker1->setPalette(pickerPalette);
+    auto* focusFrameStyle = new window::FocusFrameStyle;
+    focusFrameStyle->setParent(this);
+    ui->Check1->setStyle(focusFrameStyle);
+    ui->Check2->setStyle(focusFrameStyle);
     Timer1 = CreateTimer(*this, "Timer1");
     Timer2 = CreateTimer(*this, "Timer2");
     ConnectHandlers();
-
-    const qreal pixelRatio = screen() != nullptr ? screen()->devicePixelRatio() : 1.0;
-    surface_ = QImage(size() * pixelRatio, QImage::Format_RGB32);
-    surface_.setDevicePixelRatio(pixelRatio);
-    surface_.fill(BackColor());
+    RebuildSurface();
 
     ui->Command1->setFocus();
     RunHandler([this] { Form_Load(); });
@@ -94,45 +125,38 @@ void Form1::ConnectHandlers() {
     wire(ui->Check2, &QCheckBox::clicked, &Form1::Check2_Click);
     wire(Timer1, &QTimer::timeout, &Form1::Timer1_Timer);
     wire(Timer2, &QTimer::timeout, &Form1::Timer2_Timer);
+    // Any change of the picker but the present moment's own is a value of the
+    // user's or the animation's, for which a doubled time is its first pass.
+    connect(ui->DTPicker1, &QDateTimeEdit::dateTimeChanged, this, [this] { present_.reset(); });
 }
 
 void Form1::Form_Load() {
-    // The present minute: through the picker's own pattern, which has no seconds.
-    const QString pattern = ui->DTPicker1->displayFormat();
-    ui->DTPicker1->setDateTime(QDateTime::fromString(environment_.currentDateTime().toString(pattern), pattern));
+    SetPickerToPresent(false);
 
     state_.CenterX = static_cast<short>(std::nearbyint(static_cast<float>(ScaleWidth()) / 2.0F));
     state_.CenterY = kCenterY;
-    state_.DegToRad = ephemeris::Pi / 180.0;
+    state_.DegToRad = ephemeris::DegToRad;
 
     // The picture is an odd number of pixels wide: its middle column goes on
     // the centre column, where the disc is drawn.
     ui->Image1->move(static_cast<int>(std::lround(state_.CenterX - static_cast<float>(ui->Image1->width()) / 2.0F)),
-                 static_cast<int>(std::lround(state_.CenterY - static_cast<float>(ui->Image1->height()) / 2.0F)));
+                     static_cast<int>(std::lround(state_.CenterY - static_cast<float>(ui->Image1->height()) / 2.0F)));
 
     PlotJupiter(ui->DTPicker1->dateTime());
 }
 
 void Form1::PlotJupiter(const QDateTime& TheTime) {
-    const ephemeris::SatelliteOffsets offsets = environment_.computeOffsets(window::ToInstant(TheTime));
+    const ephemeris::SatelliteOffsets offsets = environment_.computeOffsets(PlottedInstant(TheTime));
     const std::array<double, 4> x{offsets.X1, offsets.X2, offsets.X3, offsets.X4};
-    const double scale = 6.0 / 46.0 * 60.0;  // pixels per Jupiter radius
+    const double scale = kPixelsPerRadius;
 
     QPainter painter(&surface_);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setBrush(Qt::NoBrush);
-    const auto Circle = [&painter](double centreX, double centreY, double radius, const QColor& colour) {
-        painter.setPen(QPen(colour, 1));
-        const auto r = static_cast<float>(radius);
-        painter.drawEllipse(QPointF(static_cast<float>(centreX), static_cast<float>(centreY)), r, r);
-    };
-
-    Circle(state_.CenterX, state_.CenterY, kPlanetRadiusPixels, kPlanetColour);
+    QRegion drawn = DrawPlanet(painter);
     for (const double last : state_.LastOffset) {
-        Circle(state_.CenterX + scale * last, state_.CenterY, kDotRadiusPixels, BackColor());
+        drawn += DrawDot(painter, DotCentre(state_.CenterX, scale * last), state_.CenterY, BackColor());
     }
     for (std::size_t moon = 0; moon < x.size(); ++moon) {
-        Circle(state_.CenterX + x[moon] * scale, state_.CenterY, kDotRadiusPixels, kMoonColours[moon]);
+        drawn += DrawDot(painter, DotCentre(state_.CenterX, x[moon] * scale), state_.CenterY, kMoonColours[moon]);
     }
     painter.end();
 
@@ -142,13 +166,65 @@ void Form1::PlotJupiter(const QDateTime& TheTime) {
         labels[moon]->setText(QString::number(x[moon] * arcminutesPerRadius, 'f', 2));
     }
     state_.LastOffset = x;
-    update();
+    plotted_ = true;
+    update(drawn);
     qCDebug(lcPlot) << "plotted" << TheTime.toString(ui->DTPicker1->displayFormat());
 }
 
-void Form1::paintEvent(QPaintEvent* /*event*/) {
+ephemeris::UniversalTime Form1::PlottedInstant(const QDateTime& TheTime) const {
+    const ephemeris::Instant wallClock = window::ToInstant(TheTime);
+    if (present_ && present_->shown == wallClock) {
+        return present_->universal;
+    }
+    return ephemeris::UniversalTime{ephemeris::LocalToUT(wallClock).time_since_epoch()};
+}
+
+QRegion Form1::DrawPlanet(QPainter& painter) const {
+    for (const auto& [along, across] : kRingEighth) {
+        for (const int sx : {-1, 1}) {
+            for (const int sy : {-1, 1}) {
+                painter.fillRect(state_.CenterX + sx * along, state_.CenterY + sy * across, 1, 1, kPlanetColour);
+                painter.fillRect(state_.CenterX + sx * across, state_.CenterY + sy * along, 1, 1, kPlanetColour);
+            }
+        }
+    }
+    const int radius = kRingEighth.front().second;
+    return QRect(state_.CenterX - radius, state_.CenterY - radius, 2 * radius + 1, 2 * radius + 1);
+}
+
+void Form1::RebuildSurface() {
+    const qreal ratio = devicePixelRatioF();
+    surface_ = QImage(size() * ratio, QImage::Format_RGB32);
+    surface_.setDevicePixelRatio(ratio);
+    surface_.fill(BackColor());
+    if (plotted_) {
+        QPainter painter(&surface_);
+        DrawPlanet(painter);
+        for (std::size_t moon = 0; moon < state_.LastOffset.size(); ++moon) {
+            DrawDot(painter, DotCentre(state_.CenterX, state_.LastOffset[moon] * kPixelsPerRadius), state_.CenterY,
+                    kMoonColours[moon]);
+        }
+    }
+    update();
+}
+
+bool Form1::event(QEvent* event) {
+    // Moved to a screen of another pixel ratio: the last plot again, sharp.
+    bool ratioMayChange = event->type() == QEvent::ScreenChangeInternal;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    ratioMayChange = ratioMayChange || event->type() == QEvent::DevicePixelRatioChange;
+#endif
+    if (ratioMayChange && surface_.devicePixelRatio() != devicePixelRatioF()) {
+        RebuildSurface();
+    }
+    return QWidget::event(event);
+}
+
+void Form1::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), surface_);
+    const QRectF area = event->rect();
+    const qreal ratio = surface_.devicePixelRatio();
+    painter.drawImage(area, surface_, QRectF(area.topLeft() * ratio, area.size() * ratio));
 }
 
 void Form1::Command1_Click() {
@@ -156,7 +232,7 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Command4_Click() {
-    ui->DTPicker1->setDateTime(environment_.currentDateTime());
+    SetPickerToPresent(true);
     PlotJupiter(ui->DTPicker1->dateTime());
 }
 
@@ -197,7 +273,7 @@ void Form1::Check1_Click() {
 }
 
 void Form1::Timer2_Timer() {
-    ui->DTPicker1->setDateTime(environment_.currentDateTime());
+    SetPickerToPresent(true);
     PlotJupiter(ui->DTPicker1->dateTime());
 }
 
@@ -205,24 +281,44 @@ void Form1::Check2_Click() {
     ui->Image1->setVisible(ui->Check2->isChecked());
 }
 
-// Moves the picker on by `minutes`. A step that would leave the picker's range
+// The present local date-time into the picker (start-up drops the seconds),
+// remembering the instant it stands for.
+void Form1::SetPickerToPresent(bool withSeconds) {
+    const ephemeris::UniversalTime now = UniversalTimeOf(environment_.currentDateTime());
+    const ephemeris::Instant local = ephemeris::UTToLocal(now);
+    const ephemeris::Instant shown = withSeconds ? local : std::chrono::floor<std::chrono::minutes>(local);
+    ui->DTPicker1->setDateTime(window::ToDateTime(shown));
+    present_ = PresentMoment{shown, now - (local - shown)};
+}
+
+// Moves the picker on by `minutes` of the wall clock, carrying what is below
+// a millisecond to the next step. A step that would leave the picker's range
 // puts it at the range's end and stops the animation, with a word to the user.
 void Form1::StepPicker(double minutes) {
+    const ephemeris::Instant current = window::ToInstant(ui->DTPicker1->dateTime());
+    if (current != carry_.shown) {
+        carry_ = {current, 0.0};  // moved by the user or "Now" since the last step
+    }
+    const double step = minutes * kMillisecondsPerMinute + carry_.milliseconds;
     const auto milliseconds = [](const QDateTime& dateTime) {
         return static_cast<double>(window::ToInstant(dateTime).time_since_epoch().count());
     };
-    const double target = milliseconds(ui->DTPicker1->dateTime()) + minutes * kMillisecondsPerMinute;
+    const double target = static_cast<double>(current.time_since_epoch().count()) + step;
     const bool beforeFirst = target < milliseconds(ui->DTPicker1->minimumDateTime());
     if (beforeFirst || target > milliseconds(ui->DTPicker1->maximumDateTime())) {
         const QDateTime end = beforeFirst ? ui->DTPicker1->minimumDateTime() : ui->DTPicker1->maximumDateTime();
         ui->DTPicker1->setDateTime(end);
         Command3_Click();
-        ShowMessage(tr("The animation has reached the %1 of the date range, %2, and has stopped.")
-                        .arg(beforeFirst ? tr("start") : tr("end"), end.toString(ui->DTPicker1->displayFormat())));
+        const QString text =
+            beforeFirst ? tr("The animation has reached the start of the date range, %1, and has stopped.")
+                        : tr("The animation has reached the end of the date range, %1, and has stopped.");
+        ShowMessage(text.arg(end.toString(ui->DTPicker1->displayFormat())));
         return;
     }
-    const std::chrono::milliseconds step{std::llround(target)};
-    ui->DTPicker1->setDateTime(window::ToDateTime(ephemeris::Instant{step}));
+    const std::chrono::milliseconds whole{std::llround(step)};
+    const ephemeris::Instant next = window::LandOutsideGap(current + whole, step >= 0.0);
+    ui->DTPicker1->setDateTime(window::ToDateTime(next));
+    carry_ = {next, step - static_cast<double>(whole.count())};
 }
 
 template <typename Handler>

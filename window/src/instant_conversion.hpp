@@ -7,10 +7,15 @@
 
 namespace window {
 
-// The picker's local date-time as the ephemeris's civil instant, and back.
-// Both are wall-clock values: no time zone is applied either way, except to a
-// wall-clock time the zone skips, which becomes the time the clock shows then.
+// The picker's wall-clock fields as the ephemeris's civil instant, and back: no
+// time zone is applied either way.
 ephemeris::Instant ToInstant(const QDateTime& dateTime);
-QDateTime ToDateTime(ephemeris::Instant instant);
+QDateTime ToDateTime(ephemeris::Instant wallClock);
+
+// The wall-clock time a step of the clock lands on: wallClock itself, unless
+// the zone skips it; then out of the gap on the side the step moves towards
+// (02:30 in a skipped 02:00-03:00 hour is 03:30 going forwards, 01:30 going
+// backwards), so that a step never undoes the one before.
+ephemeris::Instant LandOutsideGap(ephemeris::Instant wallClock, bool forwards);
 
 }  // namespace window

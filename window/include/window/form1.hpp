@@ -8,9 +8,11 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "ephemeris/ephemeris.hpp"
 
+class QRegion;
 class QTimer;
 
 namespace Ui {
@@ -31,12 +33,13 @@ class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    // What the window takes from outside: the present local date-time and the
-    // satellite model. Tests replace them to stand still in time or to fault.
+    // What the window takes from outside: the present moment (a QDateTime that
+    // carries its offset from UTC) and the satellite model for a universal-time
+    // instant. Tests replace them to stand still in time or to fault.
     struct Environment {
         std::function<QDateTime()> currentDateTime = [] { return QDateTime::currentDateTime(); };
-        std::function<ephemeris::SatelliteOffsets(ephemeris::Instant)> computeOffsets =
-            static_cast<ephemeris::SatelliteOffsets (*)(ephemeris::Instant)>(ephemeris::ComputeSatelliteOffsets);
+        std::function<ephemeris::SatelliteOffsets(ephemeris::UniversalTime)> computeOffsets =
+            [](ephemeris::UniversalTime ut) { return ephemeris::ComputeSatelliteOffsets(ut); };
     };
 
     // Builds the window and runs its start-up: picker at the present minute,
@@ -48,16 +51,20 @@ public:
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
-    // Plots the local instant TheTime: draws the planet's disc, paints over the
-    // previous four dots, draws the new ones on the row through the centre and
-    // writes the offsets in arcminutes into Label8..Label11. Throws
-    // ephemeris::ArithmeticFault, with nothing drawn, if the model faults.
+    // Plots the local wall-clock time TheTime: draws the planet's ring, paints
+    // over the previous four dots, draws the new ones on the row through the
+    // centre and writes the offsets in arcminutes into Label8..Label11.
+    // A doubled wall-clock time is its first pass, unless TheTime is the
+    // picker's value as start-up, "Now" or tracking set it from the present
+    // moment: that is plotted for the exact instant, in either pass.
+    // Throws ephemeris::ArithmeticFault, with nothing drawn, if the model faults.
     void PlotJupiter(const QDateTime& TheTime);
 
     // What has been drawn on the window's surface, at the screen's pixel ratio.
     [[nodiscard]] const QImage& Surface() const { return surface_; }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -66,6 +73,21 @@ private:
         short CenterY = 0;
         std::array<double, 4> LastOffset{};
         double DegToRad = 0.0;
+    };
+
+    // The picker's value when it was last set from the present moment, and the
+    // instant it stands for: its wall-clock fields alone cannot tell the two
+    // passes of a doubled hour apart.
+    struct PresentMoment {
+        ephemeris::Instant shown;
+        ephemeris::UniversalTime universal;
+    };
+
+    // Where the animation stands below the picker's millisecond: steps shorter
+    // than a millisecond add up here until they move the picker.
+    struct AnimationCarry {
+        ephemeris::Instant shown;
+        double milliseconds = 0.0;
     };
 
     void ConnectHandlers();
@@ -86,13 +108,22 @@ private:
     void RunHandler(Handler handler);
     void EnterIdle();
     void ShowMessage(const QString& text);
+    void SetPickerToPresent(bool withSeconds);
     void StepPicker(double minutes);
+    [[nodiscard]] ephemeris::UniversalTime PlottedInstant(const QDateTime& TheTime) const;
+
+    // The surface at the window's pixel ratio, with the last plot drawn on it.
+    void RebuildSurface();
+    QRegion DrawPlanet(QPainter& painter) const;
 
     [[nodiscard]] QColor BackColor() const;
     [[nodiscard]] int ScaleWidth() const;
 
     Environment environment_;
     PlotState state_;
+    bool plotted_ = false;
+    std::optional<PresentMoment> present_;
+    AnimationCarry carry_;
     QImage surface_;
 
     std::unique_ptr<Ui::Form1> ui;
