@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <optional>
-#include <ostream>
 #include <string>
 
 #include "ephemeris/time_base.hpp"
@@ -30,8 +29,6 @@ public:
         Apply(zone);
     }
     ~ScopedTimeZone() { Apply(previous_ ? previous_->c_str() : nullptr); }
-    ScopedTimeZone(const ScopedTimeZone&) = delete;
-    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
 
 private:
     static void Apply(const char* zone) {
@@ -40,13 +37,6 @@ private:
     }
     std::optional<std::string> previous_;
 };
-
-// Lets GoogleTest print a data row by the hazard it covers instead of its bytes.
-template <typename Row>
-    requires requires(const Row& row) { row.hazard; }
-std::ostream& operator<<(std::ostream& stream, const Row& row) {
-    return stream << row.hazard;
-}
 
 // Names a parameterised test after its row's hazard.
 inline constexpr auto kHazardName = [](const auto& info) { return std::string(info.param.hazard); };

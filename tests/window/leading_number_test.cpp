@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 #include "support.hpp"
@@ -9,8 +8,6 @@
 
 namespace window {
 namespace {
-
-using satrivox::testing::operator<<;
 
 struct NumberRow {
     const char* hazard;
@@ -24,17 +21,14 @@ TEST_P(LeadingNumberRows, TakesTheNumberTheTextBeginsWith) {
     EXPECT_EQ(LeadingNumber(GetParam().text), GetParam().expected);
 }
 
-const double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
     Window, LeadingNumberRows,
-    ::testing::Values(NumberRow{"integer", "60", 60}, NumberRow{"negative", "-15", -15},
-                      NumberRow{"explicit_plus", "+7", 7}, NumberRow{"fraction", "0.5", 0.5},
-                      NumberRow{"bare_fraction", ".25", 0.25}, NumberRow{"trailing_point", "7.", 7},
-                      NumberRow{"exponent", "1e3", 1000}, NumberRow{"negative_exponent", "2.5E-2", 0.025},
-                      NumberRow{"leading_blanks", " \t 42", 42}, NumberRow{"trailing_text", "12abc", 12},
+    ::testing::Values(NumberRow{"explicit_plus", "+7", 7}, NumberRow{"bare_fraction", ".25", 0.25},
+                      NumberRow{"trailing_point", "7.", 7}, NumberRow{"exponent", "1e3", 1000},
+                      NumberRow{"negative_exponent", "2.5E-2", 0.025}, NumberRow{"leading_blanks", " \t 42", 42},
                       NumberRow{"incomplete_exponent", "3e", 3}, NumberRow{"exponent_sign_only", "3e+x", 3},
-                      NumberRow{"not_a_number", "abc", 0}, NumberRow{"empty", "", 0},
                       NumberRow{"sign_alone", "-", 0}, NumberRow{"point_alone", ".", 0},
                       NumberRow{"infinity_word", "inf", 0}, NumberRow{"nan_word", "nan", 0},
                       NumberRow{"hexadecimal", "0x10", 0}, NumberRow{"blank_inside_number", "1 2", 1},
@@ -43,8 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
     satrivox::testing::kHazardName);
 
 TEST(LeadingNumber, StopsAtTheEndOfTheViewItIsGiven) {
-    const std::string_view text("12345", 2);
-    EXPECT_EQ(LeadingNumber(text), 12);
+    EXPECT_EQ(LeadingNumber(std::string_view("12345", 2)), 12);
 }
 
 }  // namespace
