@@ -15,17 +15,14 @@ namespace satrivox::testing {
 inline ephemeris::Instant Local(int year, unsigned month, unsigned day, int hour, int minute, int second = 0,
                                 int millisecond = 0) {
     using namespace std::chrono;
-    const local_days date{std::chrono::year{year} / std::chrono::month{month} / std::chrono::day{day}};
-    return date + hours{hour} + minutes{minute} + seconds{second} + milliseconds{millisecond};
+    return local_days{std::chrono::year{year} / month / day} + hours{hour} + minutes{minute} + seconds{second} +
+           milliseconds{millisecond};
 }
 
 // Sets TZ for one test (nullptr unsets it) and puts the previous value back afterwards.
 class ScopedTimeZone {
 public:
-    explicit ScopedTimeZone(const char* zone) {
-        if (const char* previous = std::getenv("TZ")) {
-            previous_ = previous;
-        }
+    explicit ScopedTimeZone(const char* zone) : previous_(std::getenv("TZ") ? std::optional<std::string>(std::getenv("TZ")) : std::nullopt) {
         Apply(zone);
     }
     ~ScopedTimeZone() { Apply(previous_ ? previous_->c_str() : nullptr); }
