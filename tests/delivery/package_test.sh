@@ -16,7 +16,7 @@ report=$(lintian --fail-on error,warning --display-info --no-tag-display-limit "
 ! grep -E '^[EWI]: .*hardening-' <<<"$report" || { echo "built without Debian's hardening"; exit 1; }
 depends=$(dpkg-deb -f "$package" Depends)
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
-    grep -q "$library (>=" <<<"$depends" || { echo "Depends: $depends lacks a computed $library"; exit 1; }
+    grep -qF -e "$library (>=" -e "${library}t64 (>=" <<<"$depends" || { echo "Depends: $depends lacks $library"; exit 1; }
 done
 
 root=$work/root

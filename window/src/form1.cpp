@@ -194,7 +194,8 @@ QRegion Form1::DrawPlanet(QPainter& painter) const {
 
 void Form1::RebuildSurface() {
     const qreal ratio = devicePixelRatioF();
-    surface_ = QImage(size() * ratio, QImage::Format_RGB32);
+    // The window's fixed size: its layout never follows a change of size.
+    surface_ = QImage(minimumSize() * ratio, QImage::Format_RGB32);
     surface_.setDevicePixelRatio(ratio);
     surface_.fill(BackColor());
     if (plotted_) {
