@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The ephemeris routine by routine: angles, time base, satellite model.
 #include <gtest/gtest.h>
 
 #include <cfenv>
@@ -112,7 +111,6 @@ double FormulaDaysSinceJ2000(double Y, double M, double D, double H) {
 // with the Gregorian leap rule from the epoch's count: each counts one more than
 // the day before, and from 1900-03-01 to 2100-02-28 it is the formula's, bit for bit.
 TEST(DayCount, CountsEveryDayOfThePickersRangeAndADayEitherSide) {
-    ASSERT_EQ(DaysSinceJ2000(2000, 1, 1, 12), 0.0);
     const int monthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     std::int64_t fromEpoch = -145732;  // 1600-12-31 00:00 is 145732.5 days before 2000-01-01 12:00
     int year = 1600, month = 12, day = 31, days = 0, formulaDays = 0;

@@ -35,7 +35,6 @@ private:
     std::optional<std::string> previous_;
 };
 
-// Names a parameterised test after its row's hazard.
 inline constexpr auto kHazardName = [](const auto& info) { return std::string(info.param.hazard); };
 
 }  // namespace satrivox::testing

@@ -22,13 +22,12 @@ constexpr Seconds kTwoDays = 2 * 86400;
 const QDateTime kFirst(QDate(1601, 1, 1), QTime(0, 0), QTimeZone::utc());
 const QDateTime kEnd(QDate(10000, 1, 2), QTime(0, 0), QTimeZone::utc());
 
-// UT of a local wall-clock second through the ephemeris, in seconds.
+// The ephemeris between local wall-clock seconds and UT seconds, both ways.
 Seconds LocalToUT(Seconds local) {
     const ephemeris::Instant instant{std::chrono::seconds(local)};
     return std::chrono::duration_cast<std::chrono::seconds>(ephemeris::LocalToUT(instant).time_since_epoch()).count();
 }
 
-// The local wall-clock second of a UT second through the ephemeris.
 Seconds UTToLocal(Seconds ut) {
     const ephemeris::UniversalTime instant{std::chrono::seconds(ut)};
     return std::chrono::duration_cast<std::chrono::seconds>(ephemeris::UTToLocal(instant).time_since_epoch()).count();
