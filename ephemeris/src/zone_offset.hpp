@@ -5,6 +5,9 @@
 
 namespace ephemeris::detail {
 
+// Read from the C library: Debian 12's libstdc++ (GCC 12) has no <chrono> zone
+// database, and Qt is not for this library.
+
 // The UTC offset, in seconds east of Greenwich, that turns the local wall-clock
 // second `localSeconds` (counted from 1970-01-01 00:00 local) into UT:
 // UT = local - offset. Follows the computer's zone (TZ, else the system
