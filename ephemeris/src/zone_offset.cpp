@@ -5,11 +5,17 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <charconv>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <limits>
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "ephemeris/arithmetic_fault.hpp"
 
@@ -31,29 +37,106 @@ std::int64_t OffsetAtUT(std::int64_t ut) {
     return fields.tm_gmtoff;
 }
 
-// A local time exists under offset o when the clock shows it at UT local - o.
-// The zone's offsets a day either side of the local time bracket every offset
-// that can apply; of those under which it exists, the largest gives the
-// earliest instant (the first pass of a doubled hour). A skipped local time
-// exists under none and takes the offset from before the jump.
-std::int64_t ResolveOffset(std::int64_t local) {
+// A POSIX TZ rule's offsets, in seconds east: its standard offset and its
+// daylight one (an hour east of standard unless stated). The C library reads the
+// rule but does not tell them, and daylight time that such a rule keeps for less
+// than a day is seen by no look-up a day either side. Parsed leniently: an offset
+// too many is only one more candidate to try; a zone's name gives none.
+std::vector<std::int64_t> RuleOffsets(std::string_view rule) {
+    // Three letters or more, or anything between '<' and '>' ("<+0545>").
+    const auto skipName = [&rule] {
+        std::size_t length = 0;
+        if (rule.starts_with('<')) {
+            length = std::min(rule.find('>'), rule.size() - 1) + 1;
+        } else {
+            while (length < rule.size() && std::isalpha(static_cast<unsigned char>(rule[length])) != 0) {
+                ++length;
+            }
+        }
+        rule.remove_prefix(length);
+        return length >= 3;
+    };
+    // [+-]hh[:mm[:ss]], counted west of Greenwich.
+    const auto readOffset = [&rule]() -> std::optional<std::int64_t> {
+        const bool east = rule.starts_with('-');
+        if (east || rule.starts_with('+')) {
+            rule.remove_prefix(1);
+        }
+        std::int64_t seconds = 0;
+        for (const std::int64_t unit : {3600, 60, 1}) {
+            if (unit != 3600) {
+                if (!rule.starts_with(':')) {
+                    break;
+                }
+                rule.remove_prefix(1);
+            }
+            unsigned value = 0;
+            const auto [end, error] = std::from_chars(rule.data(), rule.data() + rule.size(), value);
+            if (error != std::errc{}) {
+                return std::nullopt;
+            }
+            rule.remove_prefix(static_cast<std::size_t>(end - rule.data()));
+            seconds += unit * value;
+        }
+        return east ? seconds : -seconds;
+    };
+    std::vector<std::int64_t> offsets;
+    if (!skipName()) {
+        return offsets;
+    }
+    const std::optional<std::int64_t> standard = readOffset();
+    if (!standard) {
+        return offsets;
+    }
+    offsets.push_back(*standard);
+    if (skipName()) {
+        const std::optional<std::int64_t> daylight = readOffset();
+        offsets.push_back(daylight ? *daylight : *standard + 3600);
+    }
+    return offsets;
+}
+
+// The clock passes over `local` with a jump: the UT second before the jump, the
+// last whose clock is behind it, by bisection over the span any offset reaches.
+std::int64_t OffsetBeforeJumpOver(std::int64_t local) {
+    std::int64_t behind = local - kOffsetSpan;
+    std::int64_t past = local + kOffsetSpan;
+    while (past - behind > 1) {
+        const std::int64_t middle = behind + (past - behind) / 2;
+        (middle + OffsetAtUT(middle) < local ? behind : past) = middle;
+    }
+    return OffsetAtUT(behind);
+}
+
+// A local time exists under offset o when the clock shows it at UT local - o;
+// of the offsets under which it exists, the largest gives the earliest instant
+// (the first pass of a doubled hour). The candidates: the zone's offsets a day
+// either side of the local time, those they imply, and the TZ rule's own, which
+// may hold for less than a day in between. A skipped local time exists under
+// none and takes the offset in force before the jump over it.
+std::int64_t ResolveOffset(std::int64_t local, std::span<const std::int64_t> ruleOffsets) {
+    const auto existsUnder = [local](std::int64_t offset) { return OffsetAtUT(local - offset) == offset; };
     const std::int64_t before = OffsetAtUT(local - kOffsetSpan);
     const std::int64_t after = OffsetAtUT(local + kOffsetSpan);
     const std::int64_t atBefore = OffsetAtUT(local - before);
-    if (before == after && atBefore == before) {
+    const auto largerFromTheRule = [&](std::int64_t than) {
+        return std::any_of(ruleOffsets.begin(), ruleOffsets.end(), [&](std::int64_t o) { return o > than && existsUnder(o); });
+    };
+    if (before == after && atBefore == before && !largerFromTheRule(before)) {
         return before;
     }
     const std::int64_t atAfter = before == after ? atBefore : OffsetAtUT(local - after);
-    const std::array<std::int64_t, 4> candidates{before, after, atBefore, atAfter};
-    bool found = false;
-    std::int64_t best = before;
-    for (const std::int64_t offset : candidates) {
-        if ((!found || offset > best) && OffsetAtUT(local - offset) == offset) {
+    std::optional<std::int64_t> best;
+    const auto consider = [&](std::int64_t offset) {
+        if ((!best || offset > *best) && existsUnder(offset)) {
             best = offset;
-            found = true;
         }
+    };
+    for (const std::int64_t offset : {before, after, atBefore, atAfter}) {
+        consider(offset);
     }
-    return best;
+    std::for_each(ruleOffsets.begin(), ruleOffsets.end(), consider);
+    return best ? *best : OffsetBeforeJumpOver(local);
 }
 
 // One local hour: the offset at its start, the one at its end, and the first
@@ -68,11 +151,11 @@ struct Bucket {
     std::int64_t switchAt = 0;
 };
 
-void Fill(Bucket& bucket, std::int64_t index) {
+void Fill(Bucket& bucket, std::int64_t index, std::span<const std::int64_t> ruleOffsets) {
     const std::int64_t first = index * kBucketSeconds;
     const std::int64_t last = first + kBucketSeconds - 1;
-    bucket.offsetBefore = ResolveOffset(first);
-    bucket.offsetAfter = ResolveOffset(last);
+    bucket.offsetBefore = ResolveOffset(first, ruleOffsets);
+    bucket.offsetAfter = ResolveOffset(last, ruleOffsets);
     bucket.index = index;
     if (bucket.offsetBefore == bucket.offsetAfter) {
         bucket.switchAt = last + 1;
@@ -107,7 +190,7 @@ public:
         const std::int64_t index = std::chrono::floor<std::chrono::hours>(std::chrono::seconds(local)).count();
         Bucket& bucket = buckets_[static_cast<std::uint64_t>(index) % kBucketCount];
         if (bucket.index != index) {
-            Fill(bucket, index);
+            Fill(bucket, index, ruleOffsets_);
         }
         return local < bucket.switchAt ? bucket.offsetBefore : bucket.offsetAfter;
     }
@@ -121,6 +204,7 @@ private:
             }
             tzSet_ = true;
             tz_ = tz;
+            ruleOffsets_ = RuleOffsets(tz_);
         } else {
             struct stat file {};
             if (::stat(kSystemZoneFile, &file) != 0) {
@@ -131,6 +215,7 @@ private:
             }
             tzSet_ = false;
             systemFile_ = file;
+            ruleOffsets_.clear();
         }
         // localtime_r does not itself look at TZ again; tzset makes it.
         ::tzset();
@@ -141,6 +226,7 @@ private:
     bool valid_ = false;
     bool tzSet_ = false;
     std::string tz_;
+    std::vector<std::int64_t> ruleOffsets_;
     struct stat systemFile_ {};
     std::array<Bucket, kBucketCount> buckets_{};
 };

@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every zone of the machine's database, every change of its UTC offset from
 // 1601 to 9999: the ephemeris (through the C library) agrees with Qt's own
-// reading of the zone files, skipped and doubled times as documented.
+// reading of the zone files, skipped and doubled times as documented. And
+// hand-written POSIX rules whose daylight or standard time lasts less than a
+// day, against a brute-force reading of the C library.
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <limits>
+#include <map>
 
 #include "ephemeris/time_base.hpp"
 #include "support.hpp"
@@ -100,5 +105,59 @@ INSTANTIATE_TEST_SUITE_P(Zones, EveryZone, ::testing::ValuesIn(Zones()), [](cons
     }
     return name;
 });
+
+struct RuleRow {
+    const char* hazard;
+    const char* rule;
+    Seconds around;  // UT second near the rule's changes
+};
+
+class HandWrittenRule : public ::testing::TestWithParam<RuleRow> {};
+
+// Every local minute of the three days around the changes, against the UT
+// minutes of five days read one by one from localtime_r (the rules change on
+// whole minutes): the first instant whose clock shows it, or for a minute no
+// clock shows, the offset in force before the jump over it.
+TEST_P(HandWrittenRule, EveryLocalMinuteIsItsFirstPassOrReadAcrossTheGap) {
+    const ScopedTimeZone scoped(GetParam().rule);
+    ::tzset();  // for the reading below; the ephemeris looks at TZ itself
+    const auto offsetAt = [](Seconds ut) {
+        const auto t = static_cast<std::time_t>(ut);
+        std::tm fields{};
+        return static_cast<Seconds>(localtime_r(&t, &fields)->tm_gmtoff);
+    };
+    const Seconds first = GetParam().around - 2 * 86400;
+    std::map<Seconds, std::pair<Seconds, int>> passes;  // local minute -> earliest UT showing it, how many do
+    std::vector<std::pair<Seconds, Seconds>> shown;      // UT minute, the local minute it shows
+    for (Seconds ut = first; ut <= first + 5 * 86400; ut += 60) {
+        shown.emplace_back(ut, ut + offsetAt(ut));
+        ++passes.try_emplace(shown.back().second, ut, 0).first->second.second;
+    }
+    int doubled = 0, skipped = 0;
+    for (Seconds local = first + 86400; local < first + 4 * 86400; local += 60) {
+        Seconds expected = 0;
+        if (const auto pass = passes.find(local); pass != passes.end()) {
+            expected = pass->second.first;
+            doubled += pass->second.second > 1 ? 1 : 0;
+        } else {
+            const auto jump = std::adjacent_find(shown.begin(), shown.end(), [local](const auto& a, const auto& b) {
+                return a.second < local && b.second > local;
+            });
+            ASSERT_NE(jump, shown.end()) << local;
+            expected = local - (jump->second - jump->first);
+            ++skipped;
+        }
+        ASSERT_EQ(LocalToUT(local), expected) << GetParam().rule << ", local second " << local;
+    }
+    EXPECT_TRUE(doubled > 0 && skipped > 0) << doubled << " doubled, " << skipped << " skipped local minutes";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, HandWrittenRule,
+    ::testing::Values(RuleRow{"daylight_for_22_hours", "AAA0BBB,J60/0,J60/23", 983404800},           // 2001-03-01
+                      RuleRow{"standard_for_3_hours_at_new_year", "XXX3EDT4,0/0,J365/25", 1009843200},  // 2002-01-01
+                      RuleRow{"standard_for_23_hours", "AAA0BBB,J60/23,J60/1", 983404800},
+                      RuleRow{"daylight_for_90_minutes_at_half_hours", "AAA-5:30BBB-7,J100/2,J100/5", 986860800}),  // 2001-04-10
+    satrivox::testing::kHazardName);
 
 }  // namespace

@@ -26,6 +26,10 @@ using UniversalTime = std::chrono::sys_time<std::chrono::milliseconds>;
 //     shows as 03:30;
 //   - doubled (the clock falls back): the earlier of the two instants, the
 //     first pass through the hour.
+// Both hold for every zone of the database and for hand-written POSIX rules
+// that keep daylight or standard time for less than a day; an offset kept for
+// less than an hour, with both its changes in one hour of the clock, may go
+// unseen.
 // Any instant converts, including one whose UT lies outside the picker's
 // 1601-9999 range. Throws ArithmeticFault (overflow) only for instants more
 // than 10^15 seconds (about 31 million years) from 1970.
