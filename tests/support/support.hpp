@@ -3,7 +3,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <ctime>
 #include <optional>
 #include <string>
 
@@ -19,7 +18,9 @@ inline ephemeris::Instant Local(int year, unsigned month, unsigned day, int hour
            milliseconds{millisecond};
 }
 
-// Sets TZ for one test (nullptr unsets it) and puts the previous value back afterwards.
+// Sets TZ for one test (nullptr unsets it) and puts the previous value back
+// afterwards. It leaves tzset() to the code under test, which must see the
+// change itself; a test that reads the C library directly calls tzset() after.
 class ScopedTimeZone {
 public:
     explicit ScopedTimeZone(const char* zone) : previous_(std::getenv("TZ") ? std::optional<std::string>(std::getenv("TZ")) : std::nullopt) {
@@ -28,10 +29,7 @@ public:
     ~ScopedTimeZone() { Apply(previous_ ? previous_->c_str() : nullptr); }
 
 private:
-    static void Apply(const char* zone) {
-        zone != nullptr ? ::setenv("TZ", zone, 1) : ::unsetenv("TZ");
-        ::tzset();
-    }
+    static void Apply(const char* zone) { zone != nullptr ? ::setenv("TZ", zone, 1) : ::unsetenv("TZ"); }
     std::optional<std::string> previous_;
 };
 
