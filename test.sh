@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, then builds and runs every test three ways:
-#   build/           the release build (RelWithDebInfo): unit, window, zone and package tests
+# Installs what is missing, then builds and runs every test three ways, each in
+# a build folder of its own, so that ./run.sh and ./package.sh never share one:
+#   build-test/      the release build (RelWithDebInfo): unit, window, zone and delivery tests
 #   build-sanitize/  the same suite under AddressSanitizer and UndefinedBehaviorSanitizer
 #   build-fuzz/      the libFuzzer targets (clang), each for FUZZ_SECONDS (default 20)
-# Exits non-zero on the first failure.
+# Warnings are errors in all three. Exits non-zero on the first failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
 
 scripts/install-deps.sh test
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSATRIVOX_WERROR=ON -DSATRIVOX_BUILD_TESTS=ON \
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSATRIVOX_WERROR=ON -DSATRIVOX_BUILD_TESTS=ON \
     -DSATRIVOX_BUILD_BENCHMARKS=ON
-cmake --build build --parallel "$jobs"
-ctest --test-dir build --output-on-failure --parallel "$jobs"
+cmake --build build-test --parallel "$jobs"
+ctest --test-dir build-test --output-on-failure --parallel "$jobs"
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSATRIVOX_WERROR=ON \
     -DSATRIVOX_SANITIZE=ON -DSATRIVOX_BUILD_TESTS=ON -DSATRIVOX_BUILD_BENCHMARKS=OFF

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Satrivox needs, on Debian 12 or 13:
-#   install-deps.sh run    what building and running the program need (./run.sh)
-#   install-deps.sh test   those and what the tests, fuzzers and benchmarks need (./test.sh)
+#   install-deps.sh run      what building and running the program need (./run.sh)
+#   install-deps.sh package  those and what making its Debian package needs (./package.sh)
+#   install-deps.sh test     all those and what the tests, fuzzers and benchmarks need (./test.sh)
 # Idempotent: a machine that already has them all makes no network call.
 set -euo pipefail
 
@@ -11,16 +12,23 @@ run_packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     tzdata fonts-dejavu-core
 )
+# dpkg-buildflags (Debian's hardening flags) and dpkg-shlibdeps come with
+# dpkg-dev; CPack's Debian generator needs file.
+package_packages=(
+    dpkg-dev file
+)
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
-    dpkg-dev file desktop-file-utils appstream lintian man-db locales
+    desktop-file-utils appstream lintian man-db locales
+    xvfb xauth
 )
 
 case "${1:-}" in
     run) packages=("${run_packages[@]}") ;;
-    test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+    package) packages=("${run_packages[@]}" "${package_packages[@]}") ;;
+    test) packages=("${run_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: $0 run|package|test" >&2; exit 2 ;;
 esac
 
 missing=()
