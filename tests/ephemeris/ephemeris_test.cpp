@@ -197,6 +197,7 @@ TEST(SatelliteModel, SecondsNeverChangeTheResultAndWholeMinutesKeepTheirMinute) 
         EXPECT_TRUE(same(whole, whole + 59s) && same(whole, whole + 30499ms) && !same(whole, whole - 1min)) << minute;
     }
     EXPECT_TRUE(same(Local(2024, 11, 3, 10, 15, 59, 500), Local(2024, 11, 3, 10, 16))) << "to the nearest second first";
+    EXPECT_TRUE(same(Local(2024, 11, 3, 10, 15, 59, 499), Local(2024, 11, 3, 10, 15))) << "a half second less stays";
 }
 
 TEST(SatelliteModel, ReportsInstantsBeyondTheYearsItCountsAsOverflow) {
