@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdlib>
@@ -52,6 +53,8 @@ BENCHMARK(BM_AnimationTick);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir settings;  // never the user's view
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     ::setenv("TZ", "America/New_York", 1);
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -1,20 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Runs the real window for whole-process measurements.
+// Runs the real window for whole-process measurements, with a settings folder
+// of its own: it neither reads nor writes the user's view.
 //   window_probe startup        exits once the first plot has been painted;
 //                               time it with hyperfine for process start to first plot.
 //   window_probe animate SECS   animates for SECS seconds at 10 ticks a second, then
 //                               prints the CPU share used and the peak resident memory.
-//   window_probe screenshot PNG after 30 ticks of an animation, writes the window as
-//                               the screen shows it (the README's picture).
+//   window_probe screenshot PNG [mirrored] [names] [night]
+//                               after 30 ticks of an animation, writes the window as
+//                               the screen shows it in that view (the README's pictures).
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <sys/resource.h>
 
 #include <chrono>
 #include <cstdio>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "window/form1.hpp"
 
@@ -42,7 +48,16 @@ int Animate(QApplication& application, Form1& form, int seconds) {
 
 // Thirty ticks through the real handlers leave the picker on the next instant
 // to plot, one step ahead of the drawing, as a user sees a running animation.
-int Screenshot(Form1& form, const char* file) {
+int Screenshot(Form1& form, const char* file, const std::vector<std::string>& view) {
+    const std::map<std::string, const char*> actions{
+        {"mirrored", "actionMirrorEastWest"}, {"names", "actionMoonNames"}, {"night", "actionNightColours"}};
+    for (const std::string& option : view) {
+        if (!actions.contains(option)) {
+            std::fprintf(stderr, "no view '%s': mirrored, names or night\n", option.c_str());
+            return 2;
+        }
+        form.findChild<QAction*>(actions.at(option))->trigger();
+    }
     form.findChild<QPushButton*>("Command2")->click();
     for (int tick = 0; tick < 30; ++tick) {
         QMetaObject::invokeMethod(form.findChild<QTimer*>("Timer1"), "timeout");
@@ -57,9 +72,11 @@ int Screenshot(Form1& form, const char* file) {
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode != "startup" && mode != "animate" && !(mode == "screenshot" && argc > 2)) {
-        std::fprintf(stderr, "usage: %s startup | animate SECONDS | screenshot FILE.png\n", argv[0]);
+        std::fprintf(stderr, "usage: %s startup | animate SECONDS | screenshot FILE.png [mirrored] [names] [night]\n", argv[0]);
         return 2;
     }
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication application(argc, argv);
     Form1 form;
     form.show();
@@ -67,7 +84,7 @@ int main(int argc, char** argv) {
         return Animate(application, form, argc > 2 ? std::stoi(argv[2]) : 10);
     }
     if (mode == "screenshot") {
-        return Screenshot(form, argv[2]);
+        return Screenshot(form, argv[2], std::vector<std::string>(argv + 3, argv + argc));
     }
     QApplication::processEvents();
     return 0;

@@ -43,6 +43,10 @@ Instant UTToLocal(UniversalTime ut) {
     return Instant{ut.time_since_epoch()} + std::chrono::seconds(detail::UtcOffsetAt(utSeconds));
 }
 
+std::string ZoneAbbreviation(UniversalTime ut) {
+    return detail::AbbreviationAt(WholeSeconds(ut.time_since_epoch(), "ZoneAbbreviation"));
+}
+
 double DaysSinceJ2000(double Y, double M, double D, double H) {
     if (!IsWhole(Y, kYearLimit) || !IsWhole(M, 12.0) || M < 1.0 || !IsWhole(D, kDayLimit) || !std::isfinite(H)) {
         throw ArithmeticFault("DaysSinceJ2000", ArithmeticFault::Condition::InvalidOperation);

@@ -28,13 +28,17 @@ constexpr std::int64_t kBucketSeconds = 3600;  // one hour, the unit floored to 
 constexpr std::size_t kBucketCount = 64;
 constexpr const char* kSystemZoneFile = "/etc/localtime";
 
-std::int64_t OffsetAtUT(std::int64_t ut) {
+std::tm FieldsAtUT(std::int64_t ut) {
     const auto seconds = static_cast<std::time_t>(ut);
     std::tm fields{};
     if (localtime_r(&seconds, &fields) == nullptr) {
         throw ArithmeticFault("LocalToUT", ArithmeticFault::Condition::Overflow);
     }
-    return fields.tm_gmtoff;
+    return fields;
+}
+
+std::int64_t OffsetAtUT(std::int64_t ut) {
+    return FieldsAtUT(ut).tm_gmtoff;
 }
 
 // A POSIX TZ rule's offsets, in seconds east: its standard offset and its
@@ -180,9 +184,9 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 // identity of the system's zone file, so that a change of either is followed.
 class ZoneCache {
 public:
-    std::int64_t OffsetAtUniversal(std::int64_t ut) {
+    std::tm FieldsAtUniversal(std::int64_t ut) {
         Synchronize();
-        return OffsetAtUT(ut);
+        return FieldsAtUT(ut);
     }
 
     std::int64_t Offset(std::int64_t local) {
@@ -243,7 +247,12 @@ std::int64_t LocalUtcOffset(std::int64_t localSeconds) {
 }
 
 std::int64_t UtcOffsetAt(std::int64_t utSeconds) {
-    return Cache().OffsetAtUniversal(utSeconds);
+    return Cache().FieldsAtUniversal(utSeconds).tm_gmtoff;
+}
+
+std::string AbbreviationAt(std::int64_t utSeconds) {
+    const std::tm fields = Cache().FieldsAtUniversal(utSeconds);
+    return fields.tm_zone != nullptr ? fields.tm_zone : "";
 }
 
 }  // namespace ephemeris::detail

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace ephemeris::detail {
 
@@ -18,5 +19,8 @@ std::int64_t LocalUtcOffset(std::int64_t localSeconds);
 // The UTC offset in force at the universal-time second `utSeconds` (counted
 // from 1970-01-01 00:00 UT) in the same zone: local = UT + offset.
 std::int64_t UtcOffsetAt(std::int64_t utSeconds);
+
+// The zone's abbreviation at that second, as localtime_r gives it.
+std::string AbbreviationAt(std::int64_t utSeconds);
 
 }  // namespace ephemeris::detail

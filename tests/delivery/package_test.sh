@@ -39,7 +39,7 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 
 log=$work/run.log
-QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="satrivox.plot.debug=true" TZ=UTC "$root/usr/bin/satrivox" >"$log" 2>&1 &
+XDG_CONFIG_HOME=$work QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="satrivox.plot.debug=true" TZ=UTC "$root/usr/bin/satrivox" >"$log" 2>&1 &
 pid=$!
 for _ in $(seq 100); do
     grep -q "satrivox.plot: plotted" "$log" && break

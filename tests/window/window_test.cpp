@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
 #include <QTest>
 #include <QtWidgets>
 
@@ -10,7 +11,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <random>
 #include <ranges>
+#include <sstream>
 
 #include "support.hpp"
 #include "window/form1.hpp"
@@ -20,15 +23,27 @@ namespace {
 
 const QStringList kNoonOffsets{"0.46", "0.27", "1.23", "-7.48"};
 
+// Where the window keeps its view: a folder of the test's own (see main), empty
+// at the start of every test.
+std::filesystem::path SettingsFolder() {
+    return std::filesystem::path(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString()) /
+           "satrivox";
+}
+
 // A window, offscreen, whose clock stands still at `now`; timer ticks are delivered directly.
 class FormTest : public ::testing::Test {
 protected:
+    FormTest() { std::filesystem::remove_all(SettingsFolder()); }
+
     const QDateTime kNoon{QDate(2000, 1, 1), QTime(12, 0)};
     QDateTime now{QDate(2000, 1, 1), QTime(12, 0, 37, 250)};
     Form1::Environment environment{[this] { return now; }};
     std::unique_ptr<Form1> form;
 
-    void Open() { form = std::make_unique<Form1>(environment); }
+    void Open() {
+        form.reset();  // one window at a time, as the program has
+        form = std::make_unique<Form1>(environment);
+    }
     void Show() {
         form->show();
         form->activateWindow();
@@ -42,6 +57,7 @@ protected:
         return control;
     }
     void Click(const char* button) const { Get<QAbstractButton>(button)->click(); }
+    void Trigger(const char* action) const { Get<QAction>(action)->trigger(); }
     void Tick(const char* timer) const { QMetaObject::invokeMethod(Get<QTimer>(timer), "timeout"); }
     void SetStep(const QString& step) const { Get<QLineEdit>("Text1")->setText(step); }
     QDateTimeEdit* Picker() const { return Get<QDateTimeEdit>("DTPicker1"); }
@@ -272,6 +288,238 @@ TEST_F(Plot, FollowsTheScreenToAnotherPixelRatio) {
     EXPECT_EQ(Around(kCentreX + 40, kRed), kDot);
     EXPECT_EQ(Pixels().pixel(kCentreX - 6, kRow), kWhite);
 }
+
+// ---- At the eyepiece: the view mirrored, night colours, names, the copied line ----
+
+QString Negated(const QString& number) { return number.startsWith('-') ? number.mid(1) : "-" + number; }
+int Lit(const QImage& image, const QRect& area) {
+    int lit = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            lit += image.pixel(x, y) == qRgb(0, 0, 0) ? 0 : 1;
+        }
+    }
+    return lit;
+}
+
+// However a plot comes (Plot, Now, an animation's tick, tracking's tick), the
+// mirrored view is the other reflected about the centre column to the pixel,
+// dots, a nick in the ring and picture alike, with "E" and "W" at the row's
+// ends and every number negated.
+TEST_F(Plot, MirroredViewIsTheOtherReflectedWithItsNumbersNegated) {
+    form->show();
+    Click("Check2");
+    const std::map<std::string, std::function<void()>> ways{
+        {"plot", [this] { Click("Command1"); }},
+        {"now", [this] { Click("Command4"); }},
+        {"animation", [this] { Click("Command2"), Tick("Timer1"), Click("Command3"); }},
+        {"tracking", [this] { Click("Check1"), Tick("Timer2"), Click("Check1"); }}};
+    for (const auto& [way, plot] : ways) {
+        std::array<QImage, 2> views, pictures;
+        std::array<QStringList, 2> numbers;
+        for (const int mirrored : {0, 1}) {
+            model = AtPixels(7.5, -80.5, 120.2, -199.7);
+            plot();
+            model = AtPixels(40.5, -6.5, 120.2, -199.7);
+            plot();
+            const QImage& surface = form->Surface();
+            views[mirrored] = surface.scaled(surface.size() / surface.devicePixelRatio());
+            pictures[mirrored] = Get<QLabel>("Image1")->pixmap().toImage();
+            numbers[mirrored] = Offsets();
+            Trigger("actionMirrorEastWest");
+        }
+        for (int y = kRow - 8; y <= kRow + 8; ++y) {
+            for (int x = 30; x <= 680; ++x) {
+                ASSERT_EQ(views[1].pixel(x, y), views[0].pixel(2 * kCentreX - x, y)) << way << " at " << x << "," << y;
+            }
+        }
+        for (const QRect& end : {QRect(0, kRow - 8, 30, 17), QRect(680, kRow - 8, 30, 17)}) {
+            EXPECT_TRUE(Lit(views[0], end) == 0 && Lit(views[1], end) > 0) << way;
+        }
+        EXPECT_EQ(pictures[1], pictures[0].mirrored(true, false));
+        std::transform(numbers[0].begin(), numbers[0].end(), numbers[0].begin(), Negated);
+        EXPECT_EQ(numbers[1], numbers[0]) << way;
+    }
+}
+
+// Names are drawn and erased with their dots: after any sequence of plots,
+// toggles and moves between screens of ratio 1 and 2, the surface differs from
+// the same plot drawn afresh only where an old dot nicked the ring.
+TEST_F(Plot, NamesLeaveNoStaleLetterAfterAnySequenceOfPlotsTogglesAndScreens) {
+    form->show();
+    Trigger("actionMoonNames");
+    std::mt19937 random(13);
+    const auto near = [&random](double x, int spread) { return x + static_cast<double>(random() % spread); };
+    for (int step = 0; step < 150 && !HasFailure(); ++step) {
+        if (const unsigned what = random() % 6; what < 3) {
+            const double x = near(-150, 300);
+            Replot(AtPixels(x, near(x, 9), near(x - 8, 9), near(-200, 400)));
+        } else if (what < 5) {
+            Trigger(what == 3 ? "actionMirrorEastWest" : "actionMoonNames");
+        } else {
+            form->windowHandle()->setScreen(QGuiApplication::screens().at(static_cast<int>(random() % 2)));
+            QCoreApplication::processEvents();
+        }
+        const QImage drawn = form->Surface();
+        Trigger("actionMirrorEastWest");
+        Trigger("actionMirrorEastWest");
+        const qreal ratio = drawn.devicePixelRatio();
+        const QRect ring(QPoint(kCentreX - 6, kRow - 6) * ratio, QSize(13, 13) * ratio);
+        ASSERT_EQ(drawn.size(), form->Surface().size());
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                ASSERT_TRUE(drawn.pixel(x, y) == form->Surface().pixel(x, y) || ring.contains(x, y))
+                    << "step " << step << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
+int GreenOrBlue(const QImage& image) {
+    int bright = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            bright += qGreen(image.pixel(x, y)) > 40 || qBlue(image.pixel(x, y)) > 40 ? 1 : 0;
+        }
+    }
+    return bright;
+}
+
+// Night colours: no pixel of the window, with names, the picture, keyboard focus
+// and disabled commands, nor of the open calendar or a message box, has green or
+// blue above 40 of 255; and turned off, today's colours come back exactly.
+TEST_F(FormTest, NightColoursShowNoGreenOrBlueLightAndGiveTodaysBack) {
+    Open();
+    Show();
+    const QImage day = form->grab().toImage();
+    Trigger("actionNightColours");
+    Trigger("actionNightColours");
+    EXPECT_EQ(form->grab().toImage(), day);
+    Trigger("actionNightColours");
+    Trigger("actionMoonNames");
+    Click("Check2");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(GreenOrBlue(form->grab().toImage()), 0) << "idle, focus on the picture's check box";
+    Click("Command2");
+    EXPECT_EQ(GreenOrBlue(form->grab().toImage()), 0) << "animating";
+    Click("Check1");
+    EXPECT_EQ(GreenOrBlue(form->grab().toImage()), 0) << "tracking, every command disabled";
+    Click("Check1");
+    QTest::mouseClick(Picker(), Qt::LeftButton, {}, QPoint(Picker()->width() - 6, Picker()->height() / 2));
+    QWidget* calendar = Picker()->calendarWidget()->window();
+    ASSERT_TRUE(calendar->isVisible());
+    EXPECT_EQ(GreenOrBlue(calendar->grab().toImage()), 0) << "the calendar";
+    calendar->close();
+    Picker()->setDateTime(Picker()->maximumDateTime());
+    Click("Command2");
+    Tick("Timer1");
+    ASSERT_EQ(Messages().size(), 1);
+    EXPECT_EQ(GreenOrBlue(Messages().front()->grab().toImage()), 0) << "a message box";
+}
+
+// One line for an observing log: the plotted instant as the picker shows it, the
+// zone's name for its time, the offsets as the table shows them; Ctrl+C in the
+// step box still copies its own text.
+TEST_F(FormTest, CopyOffsetsGivesOneLineOfThePlottedInstant) {
+    const ScopedTimeZone zone("Europe/Paris");
+    Open();
+    const QString offsets = "Io -1.60  Europa -2.71  Ganymede -4.44  Callisto -8.78";
+    OffsetsAt({QDate(2026, 12, 7), QTime(21, 0)});
+    Trigger("actionCopyOffsets");
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), ("12/07/2026 21:00 CET  " + offsets + "  arcmin").toStdString());
+    Trigger("actionMirrorEastWest");
+    Click("Command2");
+    Tick("Timer1");
+    const ScopedTimeZone unnamed("<+0545>-5:45");
+    Trigger("actionCopyOffsets");
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), ("12/07/2026 21:00 +0545  " + QString(offsets).replace(" -", " ") + "  arcmin").toStdString())
+        << "mirrored, and the instant drawn, not the picker's next";
+    Get<QLineEdit>("Text1")->selectAll();
+    QTest::keySequence(Get("Text1"), QKeySequence::Copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "60");
+}
+
+// The view's commands are in the window's context menu with their keys, and the
+// keys work from every control: none is a key of any standard or editing command.
+TEST_F(Form, ViewCommandsHaveKeysThatWorkFromEveryControlAndEditNothing) {
+    Show();
+    QList<QKeySequence> standard;
+    const QMetaEnum keys = QMetaEnum::fromType<QKeySequence::StandardKey>();
+    for (int key = 0; key < keys.keyCount(); ++key) {
+        standard << QKeySequence::keyBindings(static_cast<QKeySequence::StandardKey>(keys.value(key)));
+    }
+    ASSERT_EQ(form->actions().size(), 4);
+    for (const char* control : {"Command1", "DTPicker1", "Text1", "Command2", "Command4", "Check1", "Check2"}) {
+        Get(control)->setFocus();
+        const QString step = Get<QLineEdit>("Text1")->text(), picked = Picker()->text();
+        for (QAction* action : form->actions()) {
+            EXPECT_TRUE(action->isShortcutVisibleInContextMenu() && !standard.contains(action->shortcut())) << action->text().toStdString();
+            QSignalSpy triggered(action, &QAction::triggered);
+            QTest::keySequence(QApplication::focusWidget(), action->shortcut());
+            QTest::keySequence(QApplication::focusWidget(), action->isCheckable() ? action->shortcut() : QKeySequence());
+            EXPECT_EQ(triggered.count(), action->isCheckable() ? 2 : 1) << control << ": " << action->text().toStdString();
+        }
+        EXPECT_TRUE(Get<QLineEdit>("Text1")->text() == step && Picker()->text() == picked) << control;
+    }
+    QStringList menu;
+    QTimer::singleShot(0, [&menu] {
+        if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* action : popup->actions()) {
+                menu << action->text();
+            }
+            popup->close();
+        }
+    });
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, {});  // as the platform turns the menu key
+    QApplication::sendEvent(QApplication::focusWidget(), &menuKey);
+    EXPECT_EQ(menu, QStringList({"Mirror east and west", "Night colours", "Moon names", "Copy offsets"})) << "the menu key";
+}
+
+struct SettingsRow {
+    const char* hazard;
+    const char* file;  // the settings file's bytes, or a folder where "/"
+    bool mirroredNamed;
+    bool keptAsItWas;  // after a toggle
+};
+
+class ViewSettings : public FormTest, public ::testing::WithParamInterface<SettingsRow> {};
+
+// The view is read at start-up and saved when a toggle changes. Nothing is
+// written before; a file Satrivox cannot read as its own gives the default view
+// without a word, and is never written over.
+TEST_P(ViewSettings, AreReadAtStartAndNeverWriteOverWhatIsNotTheirs) {
+    const SettingsRow& row = GetParam();
+    const std::filesystem::path file = row.file == std::string("folder_is_a_file") ? SettingsFolder() : SettingsFolder() / "satrivox.conf";
+    std::filesystem::create_directories(file.parent_path());
+    if (row.file == std::string("/")) {
+        std::filesystem::create_directory(file);
+    } else if (*row.file != '\0') {
+        std::ofstream(file, std::ios::binary) << row.file;
+    }
+    const auto contents = [&file] { return std::filesystem::is_directory(file) ? "/" : (std::stringstream() << std::ifstream(file, std::ios::binary).rdbuf()).str(); };
+    const std::string before = contents();
+    Open();
+    EXPECT_EQ(Get<QAction>("actionMirrorEastWest")->isChecked() && Get<QAction>("actionMoonNames")->isChecked(), row.mirroredNamed);
+    EXPECT_EQ(Get<QLabel>("Label8")->text().startsWith('-'), row.mirroredNamed) << "Io's offset, drawn left when mirrored, negative";
+    EXPECT_EQ(contents(), before) << "nothing written at start";
+    Trigger("actionNightColours");
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(contents() == before, row.keptAsItWas);
+    Open();
+    EXPECT_EQ(Get<QAction>("actionNightColours")->isChecked(), !row.keptAsItWas) << "remembered";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, ViewSettings,
+    ::testing::Values(SettingsRow{"none_yet", "", false, false},
+                      SettingsRow{"mirrored_and_named", "[view]\nmirrorEastWest=true\nmoonNames=true\n", true, false},
+                      SettingsRow{"value_not_true_or_false", "[view]\nmirrorEastWest=1\nmoonNames=yes\n", false, false},
+                      SettingsRow{"garbled", "\x01[view\nmirrorEastWest=true\nmoonNames=true\n", false, true},
+                      SettingsRow{"another_kind", "\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR", false, true},
+                      SettingsRow{"someone_elses_keys", "[General]\nbackup=/home\n[view]\nmirrorEastWest=true\nmoonNames=true\n", true, true},
+                      SettingsRow{"unreadable", "/", false, true},
+                      SettingsRow{"folder_is_a_file", "folder_is_a_file", false, true}),
+    kHazardName);
 
 // ---- Commands and timers ---------------------------------------------------------
 
@@ -520,10 +768,13 @@ TEST_F(LongRun, StepsOfAnySizeStopOnlyAtTheRangesEnds) {
 }  // namespace satrivox::testing
 
 // Widgets run without a display, on two screens scaled 1 and 2 (times
-// QT_SCALE_FACTOR); every test sees UTC unless it sets a zone.
+// QT_SCALE_FACTOR), with a settings folder of their own; every test sees UTC
+// unless it sets a zone.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" SATRIVOX_TEST_SCREENS);
     qputenv("QT_SCREEN_SCALE_FACTORS", "ratio-1=1;ratio-2=2");
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     ::setenv("TZ", "UTC", 1);
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -37,43 +37,43 @@ int CaptionWidth(const QWidget& widget) {
     return widget.contentsRect().width();
 }
 
-// The font, then narrower and narrower versions of it.
-std::vector<QFont> NarrowerFonts(const QFont& font) {
-    std::vector<QFont> fonts;
+// The font, then narrower and narrower versions of it, each with the share of
+// the font's widths it sets a text in: width goes with stretch and with size.
+std::vector<std::pair<QFont, double>> NarrowerFonts(const QFont& font) {
+    std::vector<std::pair<QFont, double>> fonts;
     for (int stretch = QFont::Unstretched; stretch >= kNarrowestStretch; stretch -= kStretchStep) {
         QFont narrower = font;
         narrower.setStretch(stretch);
-        fonts.push_back(narrower);
+        fonts.emplace_back(narrower, stretch / 100.0);
     }
+    const double narrowest = fonts.back().second;
     for (double points = font.pointSizeF() - kFontStepPoints; points >= kSmallestFontPoints;
          points -= kFontStepPoints) {
-        QFont smaller = fonts.back();
+        QFont smaller = fonts.back().first;
         smaller.setPointSizeF(points);
-        fonts.push_back(smaller);
+        fonts.emplace_back(smaller, narrowest * points / font.pointSizeF());
     }
     return fonts;
 }
 
-bool CaptionFits(const QWidget& widget, const QFont& font) {
-    return QFontMetrics(font).horizontalAdvance(widget.property("text").toString()) <= CaptionWidth(widget);
+int CaptionAdvance(const QWidget& widget, const QFont& font) {
+    return QFontMetrics(font).horizontalAdvance(widget.property("text").toString());
 }
 
-// The widest font in which every caption of the group fits (the narrowest
-// there is if none does).
-void FitGroup(const std::vector<QWidget*>& group) {
-    const std::vector<QFont> fonts = NarrowerFonts(group.front()->font());
-    const auto allFit = [&group](const QFont& font) {
-        return std::all_of(group.begin(), group.end(), [&font](const QWidget* widget) { return CaptionFits(*widget, font); });
-    };
-    const auto widest = std::find_if(fonts.begin(), fonts.end(), allFit);
-    const QFont& font = widest != fonts.end() ? *widest : fonts.back();
-    for (QWidget* widget : group) {
-        widget->setFont(font);
+// Of their widths in the font, the share that the group's captions have room for.
+double RoomShare(const std::vector<QWidget*>& group, const QFont& font) {
+    double share = 1.0;
+    for (const QWidget* widget : group) {
+        share = std::min(share, static_cast<double>(CaptionWidth(*widget)) / CaptionAdvance(*widget, font));
     }
+    return share;
 }
 
 }  // namespace
 
+// Each font tried is a look-up in the font database, so every group that needs
+// condensing first tries one font, the widest that all their measured widths
+// call for, and goes narrower only if hinting leaves a caption too wide.
 void FitCaptions(QWidget& form) {
     std::map<QString, std::vector<QWidget*>> groups;
     for (QWidget* widget : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -83,8 +83,28 @@ void FitCaptions(QWidget& form) {
             groups[group.isValid() ? group.toString() : widget->objectName()].push_back(widget);
         }
     }
+    const QFont font = form.font();
+    std::vector<std::pair<const std::vector<QWidget*>*, double>> condensed;
     for (const auto& [name, group] : groups) {
-        FitGroup(group);
+        if (const double share = RoomShare(group, font); share < 1.0) {
+            condensed.emplace_back(&group, share);
+        }
+    }
+    if (condensed.empty()) {
+        return;
+    }
+    const double narrowest = std::min_element(condensed.begin(), condensed.end(), [](const auto& a, const auto& b) {
+                                 return a.second < b.second;
+                             })->second;
+    const auto fonts = NarrowerFonts(font);
+    const auto first = std::find_if(fonts.begin(), fonts.end(), [narrowest](const auto& f) { return f.second <= narrowest; });
+    for (const auto& [group, share] : condensed) {
+        const auto fits = std::find_if(first, fonts.end(), [group](const auto& candidate) {
+            return RoomShare(*group, candidate.first) >= 1.0;
+        });
+        for (QWidget* widget : *group) {
+            widget->setFont(fits != fonts.end() ? fits->first : fonts.back().first);
+        }
     }
 }
 

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/form1.hpp"
 
+#include <QAction>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +22,11 @@
 #include "caption_fit.hpp"
 #include "focus_frame_style.hpp"
 #include "instant_conversion.hpp"
+#include "night_colours.hpp"
+#include "plot_drawing.hpp"
+#include "resource_icon.hpp"
 #include "ui_form1.h"
+#include "view_settings.hpp"
 #include "window/leading_number.hpp"
 
 // Off unless enabled (QT_LOGGING_RULES="satrivox.plot.debug=true"): lets a
@@ -31,15 +38,10 @@ namespace {
 constexpr int kAnimationIntervalMs = 100;
 constexpr int kTrackingIntervalMs = 1000;
 constexpr short kCenterY = 150;
-constexpr double kPixelsPerRadius = 6.0 / 46.0 * 60.0;  // plot scale, per Jupiter radius
 // Jupiter's equatorial semi-diameter in arcminutes at 1 AU.
 constexpr double kArcminutesPerRadiusAtOneAU = 1.6375;
 constexpr double kMillisecondsPerMinute = 60000.0;
-
-const QColor kPlanetColour(255, 255, 255);
-// Io, Europa, Ganymede, Callisto.
-const std::array<QColor, 4> kMoonColours{QColor(255, 0, 0), QColor(0, 255, 255), QColor(255, 255, 200),
-                                         QColor(255, 255, 255)};
+constexpr qreal kPaintStripRows = 16.0;
 
 // An interval of 0 means no ticks, where QTimer would fire continuously.
 void SetInterval(QTimer& timer, int milliseconds) {
@@ -57,27 +59,6 @@ QTimer* CreateTimer(QWidget& form, const char* name) {
     return timer;
 }
 
-// The planet's ring, radius 6, as the pixels of one eighth of it, from the top
-// to the diagonal; the other seven eighths are its mirror images. Drawn pixel
-// by pixel like the dots, it keeps its shape and its centre on theirs at any
-// pixel ratio.
-constexpr std::array<std::pair<int, int>, 5> kRingEighth{{{0, 6}, {1, 6}, {2, 6}, {3, 5}, {4, 4}}};
-
-// A moon's dot, radius 1: the pixel nearest its centre and the four beside it,
-// filled. Every dot has this one shape wherever its centre falls, symmetric
-// both ways, so an erase covers exactly what was drawn and a moon drawn later
-// covers an earlier one at the same place. Returns the pixels it covers.
-QRect DrawDot(QPainter& painter, float centreX, int row, const QColor& colour) {
-    const int column = static_cast<int>(std::floor(centreX + 0.5F));
-    painter.fillRect(column - 1, row, 3, 1, colour);
-    painter.fillRect(column, row - 1, 1, 3, colour);
-    return {column - 1, row - 1, 3, 3};
-}
-
-float DotCentre(short centreX, double offsetPixels) {
-    return static_cast<float>(centreX + offsetPixels);
-}
-
 ephemeris::UniversalTime UniversalTimeOf(const QDateTime& moment) {
     return ephemeris::UniversalTime{std::chrono::milliseconds{moment.toMSecsSinceEpoch()}};
 }
@@ -87,11 +68,15 @@ ephemeris::UniversalTime UniversalTimeOf(const QDateTime& moment) {
 Form1::Form1() : Form1(Environment{}) {}
 
 Form1::Form1(Environment environment, QWidget* parent)
-    : QWidget(parent), environment_(std::move(environment)), ui(std::make_unique<Ui::Form1>()) {
+    : QWidget(parent),
+      environment_(std::move(environment)),
+      nightColours_(std::make_unique<window::NightColours>()),
+      ui(std::make_unique<Ui::Form1>()) {
     // The form's pictures live in this static library's resources, which the
     // linker keeps only when they are named.
     Q_INIT_RESOURCE(window);
     ui->setupUi(this);
+    setWindowIcon(QIcon(new window::ResourceIconEngine(QStringLiteral(":/window/icons/64.png"))));
     window::FitCaptions(*this);
     // The picker and its calendar keep the platform's colours rather than
     // inherit the window's black, on which out-of-range days would vanish.
@@ -107,8 +92,10 @@ Form1::Form1(Environment environment, QWidget* parent)
     ConnectHandlers();
     RebuildSurface();
 
+
     ui->Command1->setFocus();
     RunHandler([this] { Form_Load(); });
+    SetView(window::ReadViewOptions(), false);
 }
 
 Form1::~Form1() = default;
@@ -128,6 +115,18 @@ void Form1::ConnectHandlers() {
     // Any change of the picker but the present moment's own is a value of the
     // user's or the animation's, for which a doubled time is its first pass.
     connect(ui->DTPicker1, &QDateTimeEdit::dateTimeChanged, this, [this] { present_.reset(); });
+
+    const auto toggle = [this](QAction* action, bool window::ViewOptions::*option) {
+        connect(action, &QAction::triggered, this, [this, option](bool checked) {
+            window::ViewOptions view = view_;
+            view.*option = checked;
+            SetView(view, true);
+        });
+    };
+    toggle(ui->actionMirrorEastWest, &window::ViewOptions::mirrored);
+    toggle(ui->actionNightColours, &window::ViewOptions::nightColours);
+    toggle(ui->actionMoonNames, &window::ViewOptions::moonNames);
+    connect(ui->actionCopyOffsets, &QAction::triggered, this, &Form1::CopyOffsets);
 }
 
 void Form1::Form_Load() {
@@ -146,29 +145,46 @@ void Form1::Form_Load() {
 }
 
 void Form1::PlotJupiter(const QDateTime& TheTime) {
-    const ephemeris::SatelliteOffsets offsets = environment_.computeOffsets(PlottedInstant(TheTime));
-    const std::array<double, 4> x{offsets.X1, offsets.X2, offsets.X3, offsets.X4};
-    const double scale = kPixelsPerRadius;
+    const ephemeris::UniversalTime universal = PlottedInstant(TheTime);
+    const ephemeris::SatelliteOffsets offsets = environment_.computeOffsets(universal);
+    const window::MoonOffsets x{offsets.X1, offsets.X2, offsets.X3, offsets.X4};
 
     QPainter painter(&surface_);
-    QRegion drawn = DrawPlanet(painter);
+    const window::PlotDrawing plot = Drawing(painter);
+    QRegion drawn;
+    if (view_.moonNames) {
+        drawn += plot.EraseNames(state_.LastOffset, BackColor());
+    }
+    drawn += plot.Planet();
     for (const double last : state_.LastOffset) {
-        drawn += DrawDot(painter, DotCentre(state_.CenterX, scale * last), state_.CenterY, BackColor());
+        drawn += plot.Dot(last, BackColor());
     }
     for (std::size_t moon = 0; moon < x.size(); ++moon) {
-        drawn += DrawDot(painter, DotCentre(state_.CenterX, x[moon] * scale), state_.CenterY, kMoonColours[moon]);
+        drawn += plot.Dot(x[moon], window::ColoursOf(view_).moons[moon]);
+    }
+    if (view_.moonNames) {
+        drawn += plot.Names(x);
     }
     painter.end();
 
-    const double arcminutesPerRadius = kArcminutesPerRadiusAtOneAU / offsets.Delta;
+    plotted_ = Plotted{TheTime, universal, offsets};
+    ShowOffsets();
+    state_.LastOffset = x;
+    ui->actionCopyOffsets->setEnabled(true);
+    update(drawn);
+    qCDebug(lcPlot) << "plotted" << TheTime.toString(ui->DTPicker1->displayFormat());
+}
+
+// The last plot's offsets in arcminutes, negative to the left as the view
+// shows them, so that the table reads like the plot.
+void Form1::ShowOffsets() {
+    const ephemeris::SatelliteOffsets& offsets = plotted_->offsets;
+    const double arcminutesPerRadius = kArcminutesPerRadiusAtOneAU / offsets.Delta * (view_.mirrored ? -1.0 : 1.0);
+    const std::array<double, 4> x{offsets.X1, offsets.X2, offsets.X3, offsets.X4};
     const std::array<QLabel*, 4> labels{ui->Label8, ui->Label9, ui->Label10, ui->Label11};
     for (std::size_t moon = 0; moon < x.size(); ++moon) {
         labels[moon]->setText(QString::number(x[moon] * arcminutesPerRadius, 'f', 2));
     }
-    state_.LastOffset = x;
-    plotted_ = true;
-    update(drawn);
-    qCDebug(lcPlot) << "plotted" << TheTime.toString(ui->DTPicker1->displayFormat());
 }
 
 ephemeris::UniversalTime Form1::PlottedInstant(const QDateTime& TheTime) const {
@@ -179,17 +195,8 @@ ephemeris::UniversalTime Form1::PlottedInstant(const QDateTime& TheTime) const {
     return ephemeris::UniversalTime{ephemeris::LocalToUT(wallClock).time_since_epoch()};
 }
 
-QRegion Form1::DrawPlanet(QPainter& painter) const {
-    for (const auto& [along, across] : kRingEighth) {
-        for (const int sx : {-1, 1}) {
-            for (const int sy : {-1, 1}) {
-                painter.fillRect(state_.CenterX + sx * along, state_.CenterY + sy * across, 1, 1, kPlanetColour);
-                painter.fillRect(state_.CenterX + sx * across, state_.CenterY + sy * along, 1, 1, kPlanetColour);
-            }
-        }
-    }
-    const int radius = kRingEighth.front().second;
-    return QRect(state_.CenterX - radius, state_.CenterY - radius, 2 * radius + 1, 2 * radius + 1);
+window::PlotDrawing Form1::Drawing(QPainter& painter) const {
+    return {painter, QPoint(state_.CenterX, state_.CenterY), ScaleWidth(), view_};
 }
 
 void Form1::RebuildSurface() {
@@ -200,13 +207,63 @@ void Form1::RebuildSurface() {
     surface_.fill(BackColor());
     if (plotted_) {
         QPainter painter(&surface_);
-        DrawPlanet(painter);
+        const window::PlotDrawing plot = Drawing(painter);
+        plot.Sides();
+        plot.Planet();
         for (std::size_t moon = 0; moon < state_.LastOffset.size(); ++moon) {
-            DrawDot(painter, DotCentre(state_.CenterX, state_.LastOffset[moon] * kPixelsPerRadius), state_.CenterY,
-                    kMoonColours[moon]);
+            plot.Dot(state_.LastOffset[moon], window::ColoursOf(view_).moons[moon]);
+        }
+        if (view_.moonNames) {
+            plot.Names(state_.LastOffset);
         }
     }
     update();
+}
+
+void Form1::SetView(const window::ViewOptions& view, bool save) {
+    if (view == view_) {
+        return;
+    }
+    if (view.nightColours != view_.nightColours) {
+        nightColours_->Restore();
+        if (view.nightColours) {
+            const std::array<QLabel*, 4> captions{ui->Label3, ui->Label4, ui->Label5, ui->Label6};
+            std::vector<std::pair<QWidget*, QColor>> widgets{{this, window::NightPalette().color(QPalette::WindowText)}};
+            for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                const auto caption = std::find(captions.begin(), captions.end(), child);
+                widgets.emplace_back(child, caption == captions.end() ? widgets.front().second
+                                                                      : window::ColoursOf(view).moons[caption - captions.begin()]);
+            }
+            widgets.emplace_back(ui->DTPicker1->calendarWidget(), widgets.front().second);
+            nightColours_->Apply(widgets);
+        }
+    }
+    view_ = view;
+    ui->actionMirrorEastWest->setChecked(view.mirrored);
+    ui->actionNightColours->setChecked(view.nightColours);
+    ui->actionMoonNames->setChecked(view.moonNames);
+    ShowPicture();
+    RebuildSurface();
+    if (plotted_) {
+        ShowOffsets();
+    }
+    if (save) {
+        window::SaveViewOptions(view_);
+    }
+}
+
+// One line for an observing log: the plotted date and time as the picker shows
+// them, the zone's abbreviation then, each moon's offset as the table shows it.
+void Form1::CopyOffsets() {
+    QStringList fields{plotted_->wallClock.toString(ui->DTPicker1->displayFormat()) + QLatin1Char(' ') +
+                       QString::fromStdString(ephemeris::ZoneAbbreviation(plotted_->universal))};
+    const std::array<std::pair<const char*, QLabel*>, 4> moons{
+        {{"Io", ui->Label8}, {"Europa", ui->Label9}, {"Ganymede", ui->Label10}, {"Callisto", ui->Label11}}};
+    for (const auto& [name, label] : moons) {
+        fields << QLatin1String(name) + QLatin1Char(' ') + label->text();
+    }
+    fields << QStringLiteral("arcmin");
+    QGuiApplication::clipboard()->setText(fields.join(QLatin1String("  ")));
 }
 
 bool Form1::event(QEvent* event) {
@@ -225,7 +282,13 @@ void Form1::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRectF area = event->rect();
     const qreal ratio = surface_.devicePixelRatio();
-    painter.drawImage(area, surface_, QRectF(area.topLeft() * ratio, area.size() * ratio));
+    // In strips: the labels' own backgrounds cut the region to paint into many
+    // rectangles, and Qt hands a blit of more than about 96 such spans to a pool
+    // of threads whose start costs more than the blit.
+    for (qreal top = area.top(); top < area.bottom(); top += kPaintStripRows) {
+        const QRectF strip(area.left(), top, area.width(), std::min(kPaintStripRows, area.bottom() - top));
+        painter.drawImage(strip, surface_, QRectF(strip.topLeft() * ratio, strip.size() * ratio));
+    }
 }
 
 void Form1::Command1_Click() {
@@ -280,6 +343,20 @@ void Form1::Timer2_Timer() {
 
 void Form1::Check2_Click() {
     ui->Image1->setVisible(ui->Check2->isChecked());
+    ShowPicture();
+}
+
+// The planet's picture as the view shows it, read when first shown: reading it
+// at start-up would load Qt's image plugins for a picture most runs never show.
+void Form1::ShowPicture() {
+    if (ui->Image1->isHidden()) {
+        return;
+    }
+    if (planetPicture_.isNull()) {
+        planetPicture_.load(QStringLiteral(":/window/planet.png"));
+    }
+    const QImage picture = view_.nightColours ? window::NightTinted(planetPicture_) : planetPicture_;
+    ui->Image1->setPixmap(QPixmap::fromImage(view_.mirrored ? picture.mirrored(true, false) : picture));
 }
 
 // The present local date-time into the picker (start-up drops the seconds),
@@ -347,6 +424,9 @@ void Form1::EnterIdle() {
 void Form1::ShowMessage(const QString& text) {
     auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    if (view_.nightColours) {
+        box->setIconPixmap(QPixmap::fromImage(window::NightTinted(box->iconPixmap().toImage())));
+    }
     box->open();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <string>
 
 namespace ephemeris {
 
@@ -39,6 +40,11 @@ Instant LocalToUT(Instant t);
 // LocalToUT wherever the local time exists, and the only way to reach the
 // second pass of a doubled hour. Same zone, same limits.
 Instant UTToLocal(UniversalTime ut);
+
+// The zone's abbreviation at the universal-time instant ut, as the C library
+// gives it: "CET", "EDT", or the UTC offset ("+0545") where the zone has no
+// name for its time. Same zone, same limits.
+std::string ZoneAbbreviation(UniversalTime ut);
 
 // Days from J2000.0 (2000-01-01 12:00 UT) to the UT calendar date Y-M-D at H
 // hours (H = hour + minute / 60), counted in the proleptic Gregorian calendar.

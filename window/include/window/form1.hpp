@@ -11,12 +11,17 @@
 #include <optional>
 
 #include "ephemeris/ephemeris.hpp"
+#include "window/view_options.hpp"
 
 class QRegion;
 class QTimer;
 
 namespace Ui {
 class Form1;
+}
+namespace window {
+class NightColours;
+class PlotDrawing;
 }
 
 // The program's one window: the date-time picker, the commands, the offsets
@@ -53,7 +58,8 @@ public:
 
     // Plots the local wall-clock time TheTime: draws the planet's ring, paints
     // over the previous four dots, draws the new ones on the row through the
-    // centre and writes the offsets in arcminutes into Label8..Label11.
+    // centre and writes the offsets in arcminutes into Label8..Label11,
+    // negative to the left, as the view shows them (mirrored or not).
     // A doubled wall-clock time is its first pass, unless TheTime is the
     // picker's value as start-up, "Now" or tracking set it from the present
     // moment: that is plotted for the exact instant, in either pass.
@@ -90,6 +96,14 @@ private:
         double milliseconds = 0.0;
     };
 
+    // The instant the window shows, for redrawing it in another view and for
+    // copying its offsets.
+    struct Plotted {
+        QDateTime wallClock;
+        ephemeris::UniversalTime universal;
+        ephemeris::SatelliteOffsets offsets;
+    };
+
     void ConnectHandlers();
     void Form_Load();
 
@@ -112,19 +126,29 @@ private:
     void StepPicker(double minutes);
     [[nodiscard]] ephemeris::UniversalTime PlottedInstant(const QDateTime& TheTime) const;
 
+    // The view the observer chose: applied to the whole window at once, and
+    // with `save`, remembered for the next run.
+    void SetView(const window::ViewOptions& view, bool save);
+    void ShowOffsets();
+    void ShowPicture();
+    void CopyOffsets();
+
     // The surface at the window's pixel ratio, with the last plot drawn on it.
     void RebuildSurface();
-    QRegion DrawPlanet(QPainter& painter) const;
+    [[nodiscard]] window::PlotDrawing Drawing(QPainter& painter) const;
 
     [[nodiscard]] QColor BackColor() const;
     [[nodiscard]] int ScaleWidth() const;
 
     Environment environment_;
     PlotState state_;
-    bool plotted_ = false;
+    std::optional<Plotted> plotted_;
     std::optional<PresentMoment> present_;
     AnimationCarry carry_;
     QImage surface_;
+    window::ViewOptions view_;
+    std::unique_ptr<window::NightColours> nightColours_;
+    QImage planetPicture_;
 
     std::unique_ptr<Ui::Form1> ui;
     QTimer* Timer1 = nullptr;

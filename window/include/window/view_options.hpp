@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace window {
+
+// How the observer has chosen to see the window.
+struct ViewOptions {
+    bool mirrored = false;      // east and west swapped, as a star diagonal or a Newtonian shows them
+    bool nightColours = false;  // dim red on black, for eyes adapted to the dark
+    bool moonNames = false;     // each moon's initial by its dot
+
+    bool operator==(const ViewOptions&) const = default;
+};
+
+}  // namespace window

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "window/view_options.hpp"
+
+namespace window {
+
+// The view remembered between runs, kept with QSettings in Qt's standard place
+// for the application (~/.config/satrivox/satrivox.conf on Linux). A file that
+// cannot be read as Satrivox's own (unreadable, garbled, of another kind, with
+// a value other than true or false) reads as the default view.
+ViewOptions ReadViewOptions();
+
+// Saves the view. The file is written only where it is absent or holds nothing
+// but Satrivox's own settings, so no file of anyone else's is ever replaced; a
+// folder that cannot be written leaves everything as it was, without a word.
+void SaveViewOptions(const ViewOptions& view);
+
+}  // namespace window
