@@ -5,6 +5,9 @@
 Usage: draw-planet.py WIDTH HEIGHT OUTPUT.png [--alpha]
        draw-planet.py --icon SIZE OUTPUT.png
 Writes a 24-bit RGB PNG (or RGBA with --alpha, transparent outside the disc).
+The window's pictures are 29 x 27 (planet.png) and 59 x 55 (planet@2x.png, for
+a pixel ratio of 2): odd sizes, so that each has a middle pixel to put on the
+planet's ring.
 An icon is SIZE x SIZE, transparent, with the planet as wide as the icon and
 flattened as Jupiter is. Every pixel is grey: red, green and blue are equal.
 """

@@ -149,8 +149,7 @@ void Form1::PlotJupiter(const QDateTime& TheTime) {
     const ephemeris::SatelliteOffsets offsets = environment_.computeOffsets(universal);
     const window::MoonOffsets x{offsets.X1, offsets.X2, offsets.X3, offsets.X4};
 
-    QPainter painter(&surface_);
-    const window::PlotDrawing plot = Drawing(painter);
+    window::PlotDrawing plot(surface_, PlotCentre(), view_);
     QRegion drawn;
     if (view_.moonNames) {
         drawn += plot.EraseNames(state_.LastOffset, BackColor());
@@ -165,7 +164,6 @@ void Form1::PlotJupiter(const QDateTime& TheTime) {
     if (view_.moonNames) {
         drawn += plot.Names(x);
     }
-    painter.end();
 
     plotted_ = Plotted{TheTime, universal, offsets};
     ShowOffsets();
@@ -195,8 +193,8 @@ ephemeris::UniversalTime Form1::PlottedInstant(const QDateTime& TheTime) const {
     return ephemeris::UniversalTime{ephemeris::LocalToUT(wallClock).time_since_epoch()};
 }
 
-window::PlotDrawing Form1::Drawing(QPainter& painter) const {
-    return {painter, QPoint(state_.CenterX, state_.CenterY), ScaleWidth(), view_};
+QPoint Form1::PlotCentre() const {
+    return {state_.CenterX, state_.CenterY};
 }
 
 void Form1::RebuildSurface() {
@@ -206,8 +204,7 @@ void Form1::RebuildSurface() {
     surface_.setDevicePixelRatio(ratio);
     surface_.fill(BackColor());
     if (plotted_) {
-        QPainter painter(&surface_);
-        const window::PlotDrawing plot = Drawing(painter);
+        window::PlotDrawing plot(surface_, PlotCentre(), view_);
         plot.Sides();
         plot.Planet();
         for (std::size_t moon = 0; moon < state_.LastOffset.size(); ++moon) {
@@ -274,6 +271,7 @@ bool Form1::event(QEvent* event) {
 #endif
     if (ratioMayChange && surface_.devicePixelRatio() != devicePixelRatioF()) {
         RebuildSurface();
+        ShowPicture();
     }
     return QWidget::event(event);
 }
@@ -348,15 +346,29 @@ void Form1::Check2_Click() {
 
 // The planet's picture as the view shows it, read when first shown: reading it
 // at start-up would load Qt's image plugins for a picture most runs never show.
+// Its middle pixel goes on the ring's centre at any pixel ratio: the label's
+// corner falls on a device pixel, and the picture reaches as far again beyond
+// the centre, drawn for ratio 1 or 2 and scaled for those between.
 void Form1::ShowPicture() {
     if (ui->Image1->isHidden()) {
         return;
     }
-    if (planetPicture_.isNull()) {
-        planetPicture_.load(QStringLiteral(":/window/planet.png"));
+    const qreal ratio = devicePixelRatioF();
+    QImage& picture = ratio > 1.0 ? planetPicture2x_ : planetPicture_;
+    if (picture.isNull()) {
+        picture.load(ratio > 1.0 ? QStringLiteral(":/window/planet@2x.png") : QStringLiteral(":/window/planet.png"));
     }
-    const QImage picture = view_.nightColours ? window::NightTinted(planetPicture_) : planetPicture_;
-    ui->Image1->setPixmap(QPixmap::fromImage(view_.mirrored ? picture.mirrored(true, false) : picture));
+    const window::PlotGeometry geometry(ratio);
+    const QPoint centre(geometry.DevicePixel(state_.CenterX), geometry.DevicePixel(state_.CenterY));
+    const QPoint corner = (QPointF(ui->Image1->pos()) * ratio).toPoint();
+    const QSize size(2 * (centre.x() - corner.x()) + 1, 2 * (centre.y() - corner.y()) + 1);
+    QImage shown = picture.size() == size ? picture : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    shown = view_.nightColours ? window::NightTinted(shown) : shown;
+    shown = view_.mirrored ? shown.mirrored(true, false) : shown;
+    shown.setDevicePixelRatio(ratio);
+    const QSizeF room = QSizeF(size) / ratio;
+    ui->Image1->resize(static_cast<int>(std::ceil(room.width())), static_cast<int>(std::ceil(room.height())));
+    ui->Image1->setPixmap(QPixmap::fromImage(shown));
 }
 
 // The present local date-time into the picker (start-up drops the seconds),

@@ -24,10 +24,28 @@ const PlotColours kNightColours{QColor(150, 0, 0),
                                {QColor(255, 0, 0), QColor(210, 0, 0), QColor(170, 0, 0), QColor(135, 0, 0)},
                                QColor(170, 0, 0)};
 
-// The planet's ring, radius 6, as the pixels of one eighth of it, from the top
-// to the diagonal; the other seven eighths are its mirror images. Drawn pixel
-// by pixel like the dots, it keeps its shape and its centre on theirs.
-constexpr std::array<std::pair<int, int>, 5> kRingEighth{{{0, 6}, {1, 6}, {2, 6}, {3, 5}, {4, 4}}};
+// The pixels of a circle of `radius` by the midpoint rule, one eighth at a time
+// mirrored to the other seven. Radius 6 is the ring the window has always drawn
+// at ratio 1: 32 pixels, (0, 6) (1, 6) (2, 6) (3, 5) (4, 4) and their images.
+void AddCircle(std::vector<QPoint>& pixels, int radius) {
+    for (int along = 0, across = radius, error = 1 - radius; along <= across;) {
+        for (const QPoint eighth : {QPoint(along, across), QPoint(across, along)}) {
+            for (const QPoint sign : {QPoint(1, 1), QPoint(-1, 1), QPoint(1, -1), QPoint(-1, -1)}) {
+                const QPoint pixel(eighth.x() * sign.x(), eighth.y() * sign.y());
+                if (std::find(pixels.begin(), pixels.end(), pixel) == pixels.end()) {
+                    pixels.push_back(pixel);
+                }
+            }
+        }
+        ++along;
+        if (error < 0) {
+            error += 2 * along + 1;
+        } else {
+            --across;
+            error += 2 * (along - across) + 1;
+        }
+    }
+}
 
 }  // namespace
 
@@ -35,56 +53,87 @@ const PlotColours& ColoursOf(const ViewOptions& view) {
     return view.nightColours ? kNightColours : kDayColours;
 }
 
-PlotDrawing::PlotDrawing(QPainter& painter, QPoint centre, int width, const ViewOptions& view)
-    : painter_(painter), centre_(centre), width_(width), view_(view) {
+PlotGeometry::PlotGeometry(qreal ratio)
+    : ratio(ratio), stroke(std::max(1, static_cast<int>(std::lround(ratio)))),
+      ringRadius(static_cast<int>(std::lround(6.0 * ratio))) {
+    for (int dy = -stroke; dy <= stroke; ++dy) {
+        for (int dx = -stroke; dx <= stroke; ++dx) {
+            if (dx * dx + dy * dy <= stroke * stroke) {
+                dot.emplace_back(dx, dy);
+            }
+        }
+    }
+    for (int inward = 0; inward < stroke; ++inward) {
+        AddCircle(ring, ringRadius - inward);
+    }
+}
+
+int PlotGeometry::DevicePixel(float logical) const {
+    return static_cast<int>(std::floor((logical + 0.5F) * ratio));
+}
+
+PlotDrawing::PlotDrawing(QImage& surface, QPoint centre, const ViewOptions& view)
+    : surface_(surface),
+      centre_(centre),
+      view_(view),
+      geometry_(surface.devicePixelRatio()),
+      deviceCentre_(geometry_.DevicePixel(static_cast<float>(centre.x())), geometry_.DevicePixel(static_cast<float>(centre.y()))) {
+    (void)surface_.bits();  // one's own copy before painting, of the pixels and the letters alike
     font_.setPixelSize(kLetterPixels);
     font_.setBold(true);
 }
 
-QRegion PlotDrawing::Planet() const {
-    const QColor& colour = ColoursOf(view_).planet;
-    for (const auto& [along, across] : kRingEighth) {
-        for (const int sx : {-1, 1}) {
-            for (const int sy : {-1, 1}) {
-                painter_.fillRect(centre_.x() + sx * along, centre_.y() + sy * across, 1, 1, colour);
-                painter_.fillRect(centre_.x() + sx * across, centre_.y() + sy * along, 1, 1, colour);
-            }
+PlotDrawing::~PlotDrawing() = default;
+
+QPainter& PlotDrawing::Painter() {
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&surface_);
+        painter_->setFont(font_);
+    }
+    return *painter_;
+}
+
+QRegion PlotDrawing::Fill(const std::vector<QPoint>& pixels, QPoint at, const QColor& colour) {
+    QRect touched;
+    for (const QPoint& offset : pixels) {
+        const QPoint pixel = at + offset;
+        if (surface_.valid(pixel)) {
+            surface_.setPixel(pixel, colour.rgb());
+            touched |= QRect(pixel, QSize(1, 1));
         }
     }
-    const int radius = kRingEighth.front().second;
-    return QRect(centre_.x() - radius, centre_.y() - radius, 2 * radius + 1, 2 * radius + 1);
+    const qreal ratio = geometry_.ratio;
+    return QRectF(touched.x() / ratio, touched.y() / ratio, touched.width() / ratio, touched.height() / ratio).toAlignedRect();
 }
 
-// The pixel column nearest the moon's place; mirrored, its reflection about the
-// centre column, so that both views agree to the pixel.
+QRegion PlotDrawing::Planet() {
+    return Fill(geometry_.ring, deviceCentre_, ColoursOf(view_).planet);
+}
+
+// The device column nearest the moon's place; mirrored, its reflection about
+// the centre column, so that both views agree to the pixel.
 int PlotDrawing::Column(double radii) const {
-    const auto place = static_cast<float>(centre_.x() + radii * kPixelsPerRadius);
-    const int column = static_cast<int>(std::floor(place + 0.5F));
-    return view_.mirrored ? 2 * centre_.x() - column : column;
+    const int column = geometry_.DevicePixel(static_cast<float>(centre_.x() + radii * kPixelsPerRadius));
+    return view_.mirrored ? 2 * deviceCentre_.x() - column : column;
 }
 
-// A moon's dot, radius 1: the pixel nearest its place and the four beside it,
-// filled. Every dot has this one shape wherever its place falls, symmetric
-// both ways, so an erase covers exactly what was drawn and a moon drawn later
-// covers an earlier one at the same place.
-QRegion PlotDrawing::Dot(double radii, const QColor& colour) const {
-    const int column = Column(radii);
-    const int row = centre_.y();
-    painter_.fillRect(column - 1, row, 3, 1, colour);
-    painter_.fillRect(column, row - 1, 1, 3, colour);
-    return QRect(column - 1, row - 1, 3, 3);
+// Every dot has one shape wherever its place falls, symmetric both ways, so an
+// erase covers exactly what was drawn and a moon drawn later covers an earlier
+// one at the same place.
+QRegion PlotDrawing::Dot(double radii, const QColor& colour) {
+    return Fill(geometry_.dot, QPoint(Column(radii), deviceCentre_.y()), colour);
 }
 
-// A box one letter wide, centred on `column`, in which the letter is drawn and
+// A box one letter wide, centred on `middle`, in which the letter is drawn and
 // clipped: filling it erases the letter whole.
-QRect PlotDrawing::LetterBox(int column, int top) const {
+QRect PlotDrawing::LetterBox(qreal middle, int top) const {
     const QFontMetrics metrics(font_);
     int width = 0;
     for (const char initial : {'I', 'E', 'G', 'C', 'W'}) {
         width = std::max(width, metrics.boundingRect(QLatin1Char(initial)).width());
     }
     width = (width + 2) | 1;
-    return {column - width / 2, top, width, metrics.height()};
+    return {static_cast<int>(std::floor(middle - width / 2.0)), top, width, metrics.height()};
 }
 
 // In order of column, each name takes the first place of four where it meets
@@ -104,7 +153,7 @@ std::array<QRect, 4> PlotDrawing::NameBoxes(const MoonOffsets& offsets) const {
     freeFrom.fill(std::numeric_limits<int>::min());
     for (const std::size_t moon : order) {
         for (std::size_t place = 0; place < tops.size(); ++place) {
-            const QRect box = LetterBox(columns[moon], tops[place]);
+            const QRect box = LetterBox((columns[moon] + 0.5) / geometry_.ratio, tops[place]);
             if (box.left() > freeFrom[place]) {
                 boxes[moon] = box;
                 freeFrom[place] = box.right();
@@ -115,38 +164,37 @@ std::array<QRect, 4> PlotDrawing::NameBoxes(const MoonOffsets& offsets) const {
     return boxes;
 }
 
-QRegion PlotDrawing::Names(const MoonOffsets& offsets) const {
+QRegion PlotDrawing::Names(const MoonOffsets& offsets) {
     const std::array<QRect, 4> boxes = NameBoxes(offsets);
-    painter_.setFont(font_);
     QRegion drawn;
     for (std::size_t moon = 0; moon < boxes.size(); ++moon) {
-        painter_.setPen(ColoursOf(view_).moons[moon]);
-        painter_.drawText(boxes[moon], Qt::AlignCenter, QString(QLatin1Char(kInitials[moon])));
+        Painter().setPen(ColoursOf(view_).moons[moon]);
+        Painter().drawText(boxes[moon], Qt::AlignCenter, QString(QLatin1Char(kInitials[moon])));
         drawn += boxes[moon];
     }
     return drawn;
 }
 
-QRegion PlotDrawing::EraseNames(const MoonOffsets& offsets, const QColor& background) const {
+QRegion PlotDrawing::EraseNames(const MoonOffsets& offsets, const QColor& background) {
     QRegion erased;
     for (const QRect& box : NameBoxes(offsets)) {
-        painter_.fillRect(box, background);
+        Painter().fillRect(box, background);
         erased += box;
     }
     return erased;
 }
 
-QRegion PlotDrawing::Sides() const {
+QRegion PlotDrawing::Sides() {
     if (!view_.mirrored) {
         return {};
     }
     const int top = centre_.y() - QFontMetrics(font_).height() / 2;
+    const qreal width = surface_.width() / geometry_.ratio;
     QRegion drawn;
-    painter_.setFont(font_);
-    painter_.setPen(ColoursOf(view_).sides);
-    for (const auto& [column, side] : {std::pair{kSideMargin, 'W'}, {width_ - 1 - kSideMargin, 'E'}}) {
-        const QRect box = LetterBox(column, top);
-        painter_.drawText(box, Qt::AlignCenter, QString(QLatin1Char(side)));
+    Painter().setPen(ColoursOf(view_).sides);
+    for (const auto& [middle, side] : {std::pair{kSideMargin + 0.5, 'W'}, {width - kSideMargin - 0.5, 'E'}}) {
+        const QRect box = LetterBox(middle, top);
+        Painter().drawText(box, Qt::AlignCenter, QString(QLatin1Char(side)));
         drawn += box;
     }
     return drawn;

@@ -3,14 +3,16 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
+#include <QPainter>
 #include <QPoint>
 #include <QRegion>
 
 #include <array>
+#include <memory>
+#include <vector>
 
 #include "view_settings.hpp"
-
-class QPainter;
 
 namespace window {
 
@@ -29,37 +31,63 @@ struct PlotColours {
 // others by its brightness.
 const PlotColours& ColoursOf(const ViewOptions& view);
 
-// Draws the plot in window pixels with a painter on the window's surface: the
-// planet's ring at `centre`, a moon's dot on the row through it, west to the
-// right (to the left, mirrored), and as the view asks, each moon's initial by
-// its dot and the sides of the sky at the row's ends. Every call returns the
-// pixels it may have changed, for the repaint.
+// The plot's shapes on the surface's own pixels at a pixel ratio: every dot one
+// filled disc and the ring one circle, both symmetric both ways and centred on
+// a device pixel, so that each looks the same wherever it lands at any ratio.
+struct PlotGeometry {
+    explicit PlotGeometry(qreal ratio);
+
+    // The device pixel whose centre is nearest to the centre of window pixel
+    // `logical` (window pixels are counted from 0, each a unit square).
+    [[nodiscard]] int DevicePixel(float logical) const;
+
+    qreal ratio;
+    int stroke;                // a dot's radius and the ring's width: 1, or the ratio rounded
+    int ringRadius;            // 6 window pixels, rounded
+    std::vector<QPoint> dot;   // the pixels of a dot, about its centre
+    std::vector<QPoint> ring;  // the pixels of the ring, about its centre
+};
+
+// Draws the plot on the window's surface: the planet's ring at `centre` (a
+// window pixel), a moon's dot on the row through it, west to the right (to the
+// left, mirrored), and as the view asks, each moon's initial by its dot and the
+// sides of the sky at the row's ends. Every call returns the window pixels it
+// may have changed, for the repaint.
 class PlotDrawing {
 public:
-    PlotDrawing(QPainter& painter, QPoint centre, int width, const ViewOptions& view);
+    PlotDrawing(QImage& surface, QPoint centre, const ViewOptions& view);
+    ~PlotDrawing();
 
-    QRegion Planet() const;
+    PlotDrawing(const PlotDrawing&) = delete;
+    PlotDrawing& operator=(const PlotDrawing&) = delete;
+
+    QRegion Planet();
     // A moon's dot `radii` from the centre, in `colour`; in the background's
     // colour it erases exactly the dot drawn there.
-    QRegion Dot(double radii, const QColor& colour) const;
+    QRegion Dot(double radii, const QColor& colour);
     // The four moons' initials, each in its dot's colour; the names of moons
     // close together go to different sides of the row, so none overlaps another.
-    QRegion Names(const MoonOffsets& offsets) const;
-    QRegion EraseNames(const MoonOffsets& offsets, const QColor& background) const;
+    QRegion Names(const MoonOffsets& offsets);
+    QRegion EraseNames(const MoonOffsets& offsets, const QColor& background);
     // While mirrored, "E" and "W" at the ends of the row: the view no longer
     // has east on the left, as the sky does with north up.
-    QRegion Sides() const;
+    QRegion Sides();
 
 private:
     [[nodiscard]] int Column(double radii) const;
     [[nodiscard]] std::array<QRect, 4> NameBoxes(const MoonOffsets& offsets) const;
-    [[nodiscard]] QRect LetterBox(int column, int top) const;
+    [[nodiscard]] QRect LetterBox(qreal middle, int top) const;
+    // Fills device pixels and says which window pixels they touch.
+    QRegion Fill(const std::vector<QPoint>& pixels, QPoint at, const QColor& colour);
+    QPainter& Painter();
 
-    QPainter& painter_;
+    QImage& surface_;
     QPoint centre_;
-    int width_;
     ViewOptions view_;
+    PlotGeometry geometry_;
+    QPoint deviceCentre_;
     QFont font_;
+    std::unique_ptr<QPainter> painter_;  // for the letters, begun when first needed
 };
 
 }  // namespace window

@@ -21,7 +21,6 @@ class Form1;
 }
 namespace window {
 class NightColours;
-class PlotDrawing;
 }
 
 // The program's one window: the date-time picker, the commands, the offsets
@@ -135,7 +134,7 @@ private:
 
     // The surface at the window's pixel ratio, with the last plot drawn on it.
     void RebuildSurface();
-    [[nodiscard]] window::PlotDrawing Drawing(QPainter& painter) const;
+    [[nodiscard]] QPoint PlotCentre() const;
 
     [[nodiscard]] QColor BackColor() const;
     [[nodiscard]] int ScaleWidth() const;
@@ -148,7 +147,8 @@ private:
     QImage surface_;
     window::ViewOptions view_;
     std::unique_ptr<window::NightColours> nightColours_;
-    QImage planetPicture_;
+    QImage planetPicture_;    // for pixel ratio 1
+    QImage planetPicture2x_;  // for pixel ratio 2, and scaled for those between
 
     std::unique_ptr<Ui::Form1> ui;
     QTimer* Timer1 = nullptr;
