@@ -21,7 +21,7 @@ test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
     desktop-file-utils appstream lintian man-db locales
-    xvfb xauth
+    xvfb xauth dbus-daemon at-spi2-core python3-pyatspi
 )
 
 case "${1:-}" in

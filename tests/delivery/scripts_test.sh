@@ -31,12 +31,10 @@ for script in run test package run test package; do
     SCRIPT=$script "$work/project/$script.sh" >/dev/null 2>&1 || { echo "$script.sh failed"; exit 1; }
 done
 
-status=0
+fail() { echo "$*"; cat "$CONFIGURES"; exit 1; }
 shared=$(awk '{print $1, $2}' "$CONFIGURES" | sort -u | awk '{print $1}' | uniq -d)
-[ -z "$shared" ] || { echo "build folders shared by two scripts: $shared"; status=1; }
+[ -z "$shared" ] || fail "build folders shared by two scripts: $shared"
 churn=$(sort -u "$CONFIGURES" | awk '{print $1}' | uniq -d)
-[ -z "$churn" ] || { echo "build folders configured two ways: $churn"; status=1; }
-grep -E '^[^ ]+ (run|package) ' "$CONFIGURES" | grep -qv -- '-DSATRIVOX_WERROR=OFF' && { echo "a user's build may treat warnings as errors"; status=1; }
-grep -q -- '^build-test test .*-DSATRIVOX_WERROR=ON' "$CONFIGURES" || { echo "./test.sh does not treat warnings as errors"; status=1; }
-[ $status = 0 ] || cat "$CONFIGURES"
-exit $status
+[ -z "$churn" ] || fail "build folders configured two ways: $churn"
+! grep -E '^[^ ]+ (run|package) ' "$CONFIGURES" | grep -qv -- '-DSATRIVOX_WERROR=OFF' || fail "a user's build may treat warnings as errors"
+grep -q -- '^build-test test .*-DSATRIVOX_WERROR=ON' "$CONFIGURES" || fail "./test.sh does not treat warnings as errors"

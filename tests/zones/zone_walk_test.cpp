@@ -121,11 +121,7 @@ class HandWrittenRule : public ::testing::TestWithParam<RuleRow> {};
 TEST_P(HandWrittenRule, EveryLocalMinuteIsItsFirstPassOrReadAcrossTheGap) {
     const ScopedTimeZone scoped(GetParam().rule);
     ::tzset();  // for the reading below; the ephemeris looks at TZ itself
-    const auto offsetAt = [](Seconds ut) {
-        const auto t = static_cast<std::time_t>(ut);
-        std::tm fields{};
-        return static_cast<Seconds>(localtime_r(&t, &fields)->tm_gmtoff);
-    };
+    auto offsetAt = [fields = std::tm{}](std::time_t ut) mutable { return localtime_r(&ut, &fields)->tm_gmtoff; };
     const Seconds first = GetParam().around - 2 * 86400;
     std::map<Seconds, std::pair<Seconds, int>> passes;  // local minute -> earliest UT showing it, how many do
     std::vector<std::pair<Seconds, Seconds>> shown;      // UT minute, the local minute it shows

@@ -42,6 +42,8 @@ constexpr short kCenterY = 150;
 constexpr double kArcminutesPerRadiusAtOneAU = 1.6375;
 constexpr double kMillisecondsPerMinute = 60000.0;
 constexpr qreal kPaintStripRows = 16.0;
+const std::array<QString, 4> kMoonNames{QStringLiteral("Io"), QStringLiteral("Europa"), QStringLiteral("Ganymede"),
+                                        QStringLiteral("Callisto")};
 
 // An interval of 0 means no ticks, where QTimer would fire continuously.
 void SetInterval(QTimer& timer, int milliseconds) {
@@ -173,15 +175,34 @@ void Form1::PlotJupiter(const QDateTime& TheTime) {
     qCDebug(lcPlot) << "plotted" << TheTime.toString(ui->DTPicker1->displayFormat());
 }
 
+std::array<QLabel*, 4> Form1::OffsetLabels() const {
+    return {ui->Label8, ui->Label9, ui->Label10, ui->Label11};
+}
+
 // The last plot's offsets in arcminutes, negative to the left as the view
-// shows them, so that the table reads like the plot.
+// shows them, so that the table reads like the plot. A screen reader hears each
+// with its moon and unit, and the plot as the moons' order from left to right
+// with the planet among them; each is announced when it changes, and only then.
 void Form1::ShowOffsets() {
     const ephemeris::SatelliteOffsets& offsets = plotted_->offsets;
     const double arcminutesPerRadius = kArcminutesPerRadiusAtOneAU / offsets.Delta * (view_.mirrored ? -1.0 : 1.0);
     const std::array<double, 4> x{offsets.X1, offsets.X2, offsets.X3, offsets.X4};
-    const std::array<QLabel*, 4> labels{ui->Label8, ui->Label9, ui->Label10, ui->Label11};
+    std::array<std::pair<double, QString>, 5> leftToRight{{{0.0, tr("Jupiter")}}};
     for (std::size_t moon = 0; moon < x.size(); ++moon) {
-        labels[moon]->setText(QString::number(x[moon] * arcminutesPerRadius, 'f', 2));
+        const double shown = x[moon] * arcminutesPerRadius;
+        QLabel* label = OffsetLabels()[moon];
+        label->setText(QString::number(shown, 'f', 2));
+        const QString spoken = tr("%1, %2 arcminutes").arg(kMoonNames[moon], label->text());
+        if (label->accessibleName() != spoken) {
+            label->setAccessibleName(spoken);
+        }
+        leftToRight[moon + 1] = {shown, kMoonNames[moon]};
+    }
+    std::stable_sort(leftToRight.begin(), leftToRight.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    QStringList names;
+    std::transform(leftToRight.begin(), leftToRight.end(), std::back_inserter(names), [](const auto& place) { return place.second; });
+    if (const QString plot = tr("From left to right: %1").arg(names.join(QLatin1String(", "))); accessibleDescription() != plot) {
+        setAccessibleDescription(plot);
     }
 }
 
@@ -254,10 +275,8 @@ void Form1::SetView(const window::ViewOptions& view, bool save) {
 void Form1::CopyOffsets() {
     QStringList fields{plotted_->wallClock.toString(ui->DTPicker1->displayFormat()) + QLatin1Char(' ') +
                        QString::fromStdString(ephemeris::ZoneAbbreviation(plotted_->universal))};
-    const std::array<std::pair<const char*, QLabel*>, 4> moons{
-        {{"Io", ui->Label8}, {"Europa", ui->Label9}, {"Ganymede", ui->Label10}, {"Callisto", ui->Label11}}};
-    for (const auto& [name, label] : moons) {
-        fields << QLatin1String(name) + QLatin1Char(' ') + label->text();
+    for (std::size_t moon = 0; moon < kMoonNames.size(); ++moon) {
+        fields << kMoonNames[moon] + QLatin1Char(' ') + OffsetLabels()[moon]->text();
     }
     fields << QStringLiteral("arcmin");
     QGuiApplication::clipboard()->setText(fields.join(QLatin1String("  ")));

@@ -13,6 +13,7 @@
 #include "ephemeris/ephemeris.hpp"
 #include "window/view_options.hpp"
 
+class QLabel;
 class QRegion;
 class QTimer;
 
@@ -128,6 +129,7 @@ private:
     // The view the observer chose: applied to the whole window at once, and
     // with `save`, remembered for the next run.
     void SetView(const window::ViewOptions& view, bool save);
+    [[nodiscard]] std::array<QLabel*, 4> OffsetLabels() const;
     void ShowOffsets();
     void ShowPicture();
     void CopyOffsets();

@@ -1,0 +1,109 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The window as a screen reader meets it, over AT-SPI through pyatspi (Orca's own
+library): at start-up and after "Plot" and "Now", pressed through the Action
+interface, each offset heard with its moon and unit is the model's number for the
+picker's value, announced once when it changes and not when it does not, and the
+window describes the plot. Usage: screen_reader.py SATRIVOX MODEL_ARCMINUTES
+"""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+MOONS = ("Io", "Europa", "Ganymede", "Callisto")
+
+
+def pump(seconds):
+    """Lets AT-SPI deliver events for a while."""
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < end:
+        context.iteration(False)
+        time.sleep(0.01)
+
+
+def nodes(node):
+    yield node
+    for index in range(node.childCount):
+        child = node.getChildAtIndex(index)
+        if child is not None:
+            yield from nodes(child)
+
+
+def find(root, test, what):
+    found = [node for node in nodes(root) if test(node)]
+    if len(found) != 1:
+        sys.exit(f"FAIL: {len(found)} nodes for {what}")
+    return found[0]
+
+
+def application():
+    for _ in range(200):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "satrivox" and app.childCount > 0:
+                return app
+        pump(0.1)
+    sys.exit("FAIL: satrivox never appeared on the accessibility bus")
+
+
+def heard(app):
+    """What a reader hears for each offset, as "Io, -1.60 arcminutes": {moon: number}."""
+    names = [n.name for n in nodes(app) if n.getRoleName() == "label" and n.name.endswith(" arcminutes")]
+    spoken = dict(name.removesuffix(" arcminutes").split(", ") for name in names)
+    if sorted(spoken) != sorted(MOONS) or len(names) != len(MOONS):
+        sys.exit(f"FAIL: the offsets are read as {names}")
+    return spoken
+
+
+def check(app, model, when):
+    picker = find(app, lambda n: n.name == "Date and time to plot", "the picker")
+    shown = picker.queryText().getText(0, -1)
+    expected = dict(line.split() for line in subprocess.run(
+        [model, shown], check=True, capture_output=True, text=True).stdout.splitlines())
+    spoken = heard(app)
+    if spoken != expected:
+        sys.exit(f"FAIL {when}: for {shown} a screen reader hears {spoken}, the model gives {expected}")
+    order = sorted([(0.0, "Jupiter")] + [(float(v), m) for m, v in expected.items()], key=lambda p: p[0])
+    window = app.getChildAtIndex(0)
+    described = "From left to right: " + ", ".join(name for _, name in order)
+    if (window.name, window.description) != ("Satrivox", described):
+        sys.exit(f"FAIL {when}: the window {window.name!r} describes the plot as {window.description!r}, not {described!r}")
+
+
+def main():
+    program, model = sys.argv[1:3]
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", TZ="UTC",
+               XDG_CONFIG_HOME=tempfile.mkdtemp())
+    window = subprocess.Popen([program], env=env)
+    try:
+        app = application()
+        names = []
+        pyatspi.Registry.registerEventListener(
+            lambda event: names.append(event.source.name), "object:property-change:accessible-name")
+        pump(1.0)
+        check(app, model, "start-up")
+        find(app, lambda n: n.name == "Date and time to plot", "the picker").queryEditableText().setTextContents(
+            "02/28/2027 22:30")  # typed in, as any user can
+        pump(0.5)
+        for button, changes in (("Plot", True), ("Plot", False), ("Now", True)):
+            names.clear()
+            before = heard(app)
+            find(app, lambda n, b=button: n.getRoleName() == "push button" and n.name == b, button).queryAction().doAction(0)
+            pump(1.5)
+            check(app, model, f"after {button}")
+            changed = [moon for moon in MOONS if heard(app)[moon] != before[moon]]
+            announced = sorted(name.split(",")[0] for name in names if name.split(",")[0] in MOONS)
+            if bool(changed) != changes or announced != sorted(changed):
+                sys.exit(f"FAIL after {button}: changed {changed}, announced {announced}: each change once, and no more")
+    finally:
+        window.terminate()
+        window.wait(10)
+    print("PASS")
+
+
+main()
