@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, then builds and runs every test three ways, each in
-# a build folder of its own, so that ./run.sh and ./package.sh never share one:
+# a build folder of its own, so that ./run.sh's build/ keeps its own settings:
 #   build-test/      the release build (RelWithDebInfo): unit, window, zone and delivery tests
+#                    (the package test runs ./package.sh, which builds in build-package/)
 #   build-sanitize/  the same suite under AddressSanitizer and UndefinedBehaviorSanitizer
 #   build-fuzz/      the libFuzzer targets (clang), each for FUZZ_SECONDS (default 20)
 # Warnings are errors in all three. Exits non-zero on the first failure.

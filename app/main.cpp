@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -17,10 +16,11 @@ Shows where Jupiter's four great moons, Io, Europa, Ganymede and Callisto, stand
 east or west of the planet for any local date and time, in one window.
 
 Options:
-  --help       show this text and exit
+  -h, --help   show this text and exit
   --version    show the version and exit
 Satrivox has no options of its own beyond these; it takes Qt's standard ones,
 such as -platform NAME, -style NAME, -reverse and -qwindowgeometry WxH+X+Y.
+Any other argument is named once the window system is open, with status 2.
 
 Environment:
   TZ               the time zone: a zone such as Europe/Paris, or a POSIX rule;
@@ -46,22 +46,18 @@ void Forward(QtMessageHandler handler, const HeldMessage& message) {
     handler(message.type, context, message.text);
 }
 
-const char* Display() {
-    for (const char* name : {"WAYLAND_DISPLAY", "DISPLAY"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0') {
-            return value;
+// The variable naming the display that Qt's X11 or Wayland plugin said it could
+// not reach, or nullptr if neither did.
+const char* UnreachableDisplayVariable() {
+    for (const HeldMessage& message : held) {
+        if (message.category == "qt.qpa.xcb" && message.text.startsWith(QLatin1String("could not connect to display"))) {
+            return "DISPLAY";
+        }
+        if (message.category.startsWith("qt.qpa.wayland") && message.text.contains(QLatin1String("wl_display"))) {
+            return "WAYLAND_DISPLAY";
         }
     }
     return nullptr;
-}
-
-// What Qt's X11 and Wayland plugins say when the display server is out of reach.
-bool DisplayWasUnreachable() {
-    return std::any_of(held.begin(), held.end(), [](const HeldMessage& message) {
-        return (message.category == "qt.qpa.xcb" && message.text.startsWith(QLatin1String("could not connect to display"))) ||
-               (message.category.startsWith("qt.qpa.wayland") && message.text.contains(QLatin1String("wl_display")));
-    });
 }
 
 // While Qt opens the platform, its messages are held back. If it fails because
@@ -72,11 +68,12 @@ void HoldWhileOpeningThePlatform(QtMsgType type, const QMessageLogContext& conte
         held.push_back({type, QByteArray(context.category), text});
         return;
     }
-    if (DisplayWasUnreachable()) {
-        if (const char* display = Display()) {
+    if (const char* variable = UnreachableDisplayVariable()) {
+        const char* display = std::getenv(variable);
+        if (display != nullptr && *display != '\0') {
             std::fprintf(stderr, "satrivox: cannot open the display %s; ", display);
         } else {
-            std::fprintf(stderr, "satrivox: no display to open the window on (DISPLAY is not set); ");
+            std::fprintf(stderr, "satrivox: no display to open the window on (%s is not set); ", variable);
         }
         std::fprintf(stderr, "run it on a desktop, or under a virtual one: xvfb-run -a %s\n", program);
     } else {

@@ -41,6 +41,7 @@ done
 echo "Installing: ${missing[*]}"
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Run as root, or install sudo, to install: ${missing[*]}" >&2; exit 1; }
     sudo=(sudo)
 fi
 "${sudo[@]}" apt-get update

@@ -77,8 +77,9 @@ def check(app, model, when):
 
 def main():
     program, model = sys.argv[1:3]
+    settings = tempfile.TemporaryDirectory()
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", TZ="UTC",
-               XDG_CONFIG_HOME=tempfile.mkdtemp())
+               XDG_CONFIG_HOME=settings.name)
     window = subprocess.Popen([program], env=env)
     try:
         app = application()
@@ -103,6 +104,7 @@ def main():
     finally:
         window.terminate()
         window.wait(10)
+        settings.cleanup()
     print("PASS")
 
 

@@ -97,8 +97,14 @@ void FitCaptions(QWidget& form) {
                                  return a.second < b.second;
                              })->second;
     const auto fonts = NarrowerFonts(font);
-    const auto first = std::find_if(fonts.begin(), fonts.end(), [narrowest](const auto& f) { return f.second <= narrowest; });
+    const auto estimate = [&fonts](double share) {
+        return std::find_if(fonts.begin(), fonts.end(), [share](const auto& f) { return f.second <= share; });
+    };
+    const auto shared = estimate(narrowest);
     for (const auto& [group, share] : condensed) {
+        // The shared font, unless it is smaller than this group needs: condensed more, never shrunk more.
+        const auto own = estimate(share);
+        const auto first = shared != fonts.end() && shared->first.pointSizeF() < own->first.pointSizeF() ? own : shared;
         const auto fits = std::find_if(first, fonts.end(), [group](const auto& candidate) {
             return RoomShare(*group, candidate.first) >= 1.0;
         });

@@ -94,13 +94,16 @@ Form1::Form1(Environment environment, QWidget* parent)
     ConnectHandlers();
     RebuildSurface();
 
-
     ui->Command1->setFocus();
     RunHandler([this] { Form_Load(); });
+    // After the first plot, which a view other than the default draws again.
     SetView(window::ReadViewOptions(), false);
 }
 
-Form1::~Form1() = default;
+// Night colours go back while the controls they were given to are all there.
+Form1::~Form1() {
+    nightColours_->Restore();
+}
 
 void Form1::ConnectHandlers() {
     const auto wire = [this](auto* sender, auto signal, void (Form1::*handler)()) {
@@ -153,7 +156,7 @@ void Form1::PlotJupiter(const QDateTime& TheTime) {
 
     window::PlotDrawing plot(surface_, PlotCentre(), view_);
     QRegion drawn;
-    if (view_.moonNames) {
+    if (view_.moonNames) {  // before the ring, which comes back whole where a name's box crossed it
         drawn += plot.EraseNames(state_.LastOffset, BackColor());
     }
     drawn += plot.Planet();
@@ -253,7 +256,7 @@ void Form1::SetView(const window::ViewOptions& view, bool save) {
                                                                       : window::ColoursOf(view).moons[caption - captions.begin()]);
             }
             widgets.emplace_back(ui->DTPicker1->calendarWidget(), widgets.front().second);
-            nightColours_->Apply(widgets);
+            nightColours_->Apply(*this, widgets);
         }
     }
     view_ = view;
@@ -367,7 +370,7 @@ void Form1::Check2_Click() {
 // at start-up would load Qt's image plugins for a picture most runs never show.
 // Its middle pixel goes on the ring's centre at any pixel ratio: the label's
 // corner falls on a device pixel, and the picture reaches as far again beyond
-// the centre, drawn for ratio 1 or 2 and scaled for those between.
+// the centre, drawn for ratio 1 or 2 and scaled for any other.
 void Form1::ShowPicture() {
     if (ui->Image1->isHidden()) {
         return;

@@ -51,7 +51,7 @@ QImage NightTinted(const QImage& picture) {
     return tinted;
 }
 
-void NightColours::Apply(const std::vector<std::pair<QWidget*, QColor>>& widgets) {
+void NightColours::Apply(QWidget& form, const std::vector<std::pair<QWidget*, QColor>>& widgets) {
     // Saved before any changes, as a widget's palette resolves against its parent's and the application's.
     for (const auto& [widget, text] : widgets) {
         palettes_.push_back({widget, widget->palette(), widget->testAttribute(Qt::WA_SetPalette)});
@@ -66,13 +66,12 @@ void NightColours::Apply(const std::vector<std::pair<QWidget*, QColor>>& widgets
             palette.setColor(widget->backgroundRole(), Qt::black);
         }
         widget->setPalette(palette);
-        for (QAbstractButton* button : widget->findChildren<QAbstractButton*>()) {
-            const auto tinted = [button](const SavedIcon& saved) { return saved.button == button; };
-            if (!button->icon().isNull() && std::none_of(icons_.begin(), icons_.end(), tinted)) {
-                icons_.push_back({button, button->icon()});
-                const QPixmap pixmap = button->icon().pixmap(button->iconSize(), button->devicePixelRatioF());
-                button->setIcon(QPixmap::fromImage(NightTinted(pixmap.toImage())));
-            }
+    }
+    for (QAbstractButton* button : form.findChildren<QAbstractButton*>()) {
+        if (!button->icon().isNull()) {
+            icons_.push_back({button, button->icon()});
+            const QPixmap pixmap = button->icon().pixmap(button->iconSize(), button->devicePixelRatioF());
+            button->setIcon(QPixmap::fromImage(NightTinted(pixmap.toImage())));
         }
     }
 }

@@ -32,8 +32,9 @@ public:
     NightColours& operator=(const NightColours&) = delete;
     ~NightColours() { Restore(); }
 
-    // Each widget with the colour its text takes at night.
-    void Apply(const std::vector<std::pair<QWidget*, QColor>>& widgets);
+    // The application, each widget with the colour its text takes at night, and
+    // the icons of every button in `form`.
+    void Apply(QWidget& form, const std::vector<std::pair<QWidget*, QColor>>& widgets);
     void Restore();
 
 private:

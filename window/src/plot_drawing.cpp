@@ -24,19 +24,15 @@ const PlotColours kNightColours{QColor(150, 0, 0),
                                {QColor(255, 0, 0), QColor(210, 0, 0), QColor(170, 0, 0), QColor(135, 0, 0)},
                                QColor(170, 0, 0)};
 
-// The pixels of a circle of `radius` by the midpoint rule, one eighth at a time
-// mirrored to the other seven. Radius 6 is the ring the window has always drawn
-// at ratio 1: 32 pixels, (0, 6) (1, 6) (2, 6) (3, 5) (4, 4) and their images.
-void AddCircle(std::vector<QPoint>& pixels, int radius) {
+// The half-widths, row by row out from the middle, of a disc of `radius` whose
+// edge is the circle the midpoint rule draws, one eighth mirrored to the rest.
+// Radius 6 less radius 5 is the ring the window has always drawn at ratio 1:
+// 32 pixels, (0, 6) (1, 6) (2, 6) (3, 5) (4, 4) and their images.
+std::vector<int> DiscSpans(int radius) {
+    std::vector<int> spans(static_cast<std::size_t>(std::max(radius + 1, 0)), 0);
     for (int along = 0, across = radius, error = 1 - radius; along <= across;) {
-        for (const QPoint eighth : {QPoint(along, across), QPoint(across, along)}) {
-            for (const QPoint sign : {QPoint(1, 1), QPoint(-1, 1), QPoint(1, -1), QPoint(-1, -1)}) {
-                const QPoint pixel(eighth.x() * sign.x(), eighth.y() * sign.y());
-                if (std::find(pixels.begin(), pixels.end(), pixel) == pixels.end()) {
-                    pixels.push_back(pixel);
-                }
-            }
-        }
+        spans[static_cast<std::size_t>(across)] = std::max(spans[static_cast<std::size_t>(across)], along);
+        spans[static_cast<std::size_t>(along)] = std::max(spans[static_cast<std::size_t>(along)], across);
         ++along;
         if (error < 0) {
             error += 2 * along + 1;
@@ -45,6 +41,7 @@ void AddCircle(std::vector<QPoint>& pixels, int radius) {
             error += 2 * (along - across) + 1;
         }
     }
+    return spans;
 }
 
 }  // namespace
@@ -63,8 +60,16 @@ PlotGeometry::PlotGeometry(qreal ratio)
             }
         }
     }
-    for (int inward = 0; inward < stroke; ++inward) {
-        AddCircle(ring, ringRadius - inward);
+    // The disc of the ring's radius less the one `stroke` smaller: solid however thick.
+    const std::vector<int> outer = DiscSpans(ringRadius), inner = DiscSpans(ringRadius - stroke);
+    for (int dy = -ringRadius; dy <= ringRadius; ++dy) {
+        const auto row = static_cast<std::size_t>(std::abs(dy));
+        const int hole = row < inner.size() ? inner[row] : -1;
+        for (int dx = -outer[row]; dx <= outer[row]; ++dx) {
+            if (std::abs(dx) > hole) {
+                ring.emplace_back(dx, dy);
+            }
+        }
     }
 }
 
@@ -78,9 +83,14 @@ PlotDrawing::PlotDrawing(QImage& surface, QPoint centre, const ViewOptions& view
       view_(view),
       geometry_(surface.devicePixelRatio()),
       deviceCentre_(geometry_.DevicePixel(static_cast<float>(centre.x())), geometry_.DevicePixel(static_cast<float>(centre.y()))) {
-    (void)surface_.bits();  // one's own copy before painting, of the pixels and the letters alike
     font_.setPixelSize(kLetterPixels);
     font_.setBold(true);
+    const QFontMetrics metrics(font_);
+    int width = 0;
+    for (const char letter : {'I', 'E', 'G', 'C', 'W'}) {
+        width = std::max(width, metrics.boundingRect(QLatin1Char(letter)).width());
+    }
+    letter_ = QSize((width + 2) | 1, metrics.height());
 }
 
 PlotDrawing::~PlotDrawing() = default;
@@ -127,19 +137,13 @@ QRegion PlotDrawing::Dot(double radii, const QColor& colour) {
 // A box one letter wide, centred on `middle`, in which the letter is drawn and
 // clipped: filling it erases the letter whole.
 QRect PlotDrawing::LetterBox(qreal middle, int top) const {
-    const QFontMetrics metrics(font_);
-    int width = 0;
-    for (const char initial : {'I', 'E', 'G', 'C', 'W'}) {
-        width = std::max(width, metrics.boundingRect(QLatin1Char(initial)).width());
-    }
-    width = (width + 2) | 1;
-    return {static_cast<int>(std::floor(middle - width / 2.0)), top, width, metrics.height()};
+    return {QPoint(static_cast<int>(std::floor(middle - letter_.width() / 2.0)), top), letter_};
 }
 
 // In order of column, each name takes the first place of four where it meets
 // no name already there: above the row, below it, then further out either way.
 std::array<QRect, 4> PlotDrawing::NameBoxes(const MoonOffsets& offsets) const {
-    const int height = QFontMetrics(font_).height();
+    const int height = letter_.height();
     const int row = centre_.y();
     const std::array<int, 4> tops{row - 2 - height, row + 3, row - 2 - 2 * height, row + 3 + height};
     std::array<int, 4> columns{};
@@ -188,7 +192,7 @@ QRegion PlotDrawing::Sides() {
     if (!view_.mirrored) {
         return {};
     }
-    const int top = centre_.y() - QFontMetrics(font_).height() / 2;
+    const int top = centre_.y() - letter_.height() / 2;
     const qreal width = surface_.width() / geometry_.ratio;
     QRegion drawn;
     Painter().setPen(ColoursOf(view_).sides);

@@ -4,7 +4,6 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
-#include <QPainter>
 #include <QPoint>
 #include <QRegion>
 
@@ -12,7 +11,9 @@
 #include <memory>
 #include <vector>
 
-#include "view_settings.hpp"
+#include "window/view_options.hpp"
+
+class QPainter;
 
 namespace window {
 
@@ -87,6 +88,7 @@ private:
     PlotGeometry geometry_;
     QPoint deviceCentre_;
     QFont font_;
+    QSize letter_;  // a box that holds any of the letters drawn, clipped
     std::unique_ptr<QPainter> painter_;  // for the letters, begun when first needed
 };
 

@@ -7,8 +7,8 @@ namespace window {
 
 // The view remembered between runs, kept with QSettings in Qt's standard place
 // for the application (~/.config/satrivox/satrivox.conf on Linux). A file that
-// cannot be read as Satrivox's own (unreadable, garbled, of another kind, with
-// a value other than true or false) reads as the default view.
+// cannot be read (unreadable, garbled, of another kind) reads as the default
+// view, and an option whose value is neither true nor false as off.
 ViewOptions ReadViewOptions();
 
 // Saves the view. The file is written only where it is absent or holds nothing

@@ -48,7 +48,8 @@ public:
     };
 
     // Builds the window and runs its start-up: picker at the present minute,
-    // plot centre fixed, picture centred on it, first plot drawn.
+    // plot centre fixed, picture centred on it, first plot drawn, then the view
+    // the observer chose in an earlier run.
     Form1();
     explicit Form1(Environment environment, QWidget* parent = nullptr);
     ~Form1() override;
