@@ -53,7 +53,7 @@ def application():
 
 def heard(app):
     """What a reader hears for each offset, as "Io, -1.60 arcminutes": {moon: number}."""
-    names = [n.name for n in nodes(app) if n.getRoleName() == "label" and n.name.endswith(" arcminutes")]
+    names = [n.name for n in nodes(app) if n.getRole() == pyatspi.ROLE_LABEL and n.name.endswith(" arcminutes")]
     spoken = dict(name.removesuffix(" arcminutes").split(", ") for name in names)
     if sorted(spoken) != sorted(MOONS) or len(names) != len(MOONS):
         sys.exit(f"FAIL: the offsets are read as {names}")
@@ -94,7 +94,7 @@ def main():
         for button, changes in (("Plot", True), ("Plot", False), ("Now", True)):
             names.clear()
             before = heard(app)
-            find(app, lambda n, b=button: n.getRoleName() == "push button" and n.name == b, button).queryAction().doAction(0)
+            find(app, lambda n, b=button: n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == b, button).queryAction().doAction(0)
             pump(1.5)
             check(app, model, f"after {button}")
             changed = [moon for moon in MOONS if heard(app)[moon] != before[moon]]

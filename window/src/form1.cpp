@@ -169,6 +169,9 @@ void Form1::PlotJupiter(const QDateTime& TheTime) {
     if (view_.moonNames) {
         drawn += plot.Names(x);
     }
+    if (!ui->Image1->isHidden()) {  // over the plot, as the picture's control is
+        drawn += plot.Picture(picture_);
+    }
 
     plotted_ = Plotted{TheTime, universal, offsets};
     ShowOffsets();
@@ -237,6 +240,9 @@ void Form1::RebuildSurface() {
         if (view_.moonNames) {
             plot.Names(state_.LastOffset);
         }
+        if (!ui->Image1->isHidden()) {
+            plot.Picture(picture_);
+        }
     }
     update();
 }
@@ -263,7 +269,7 @@ void Form1::SetView(const window::ViewOptions& view, bool save) {
     ui->actionMirrorEastWest->setChecked(view.mirrored);
     ui->actionNightColours->setChecked(view.nightColours);
     ui->actionMoonNames->setChecked(view.moonNames);
-    ShowPicture();
+    PreparePicture();
     RebuildSurface();
     if (plotted_) {
         ShowOffsets();
@@ -292,8 +298,8 @@ bool Form1::event(QEvent* event) {
     ratioMayChange = ratioMayChange || event->type() == QEvent::DevicePixelRatioChange;
 #endif
     if (ratioMayChange && surface_.devicePixelRatio() != devicePixelRatioF()) {
+        PreparePicture();
         RebuildSurface();
-        ShowPicture();
     }
     return QWidget::event(event);
 }
@@ -363,34 +369,28 @@ void Form1::Timer2_Timer() {
 
 void Form1::Check2_Click() {
     ui->Image1->setVisible(ui->Check2->isChecked());
-    ShowPicture();
+    PreparePicture();
+    RebuildSurface();
 }
 
-// The planet's picture as the view shows it, read when first shown: reading it
-// at start-up would load Qt's image plugins for a picture most runs never show.
-// Its middle pixel goes on the ring's centre at any pixel ratio: the label's
-// corner falls on a device pixel, and the picture reaches as far again beyond
-// the centre, drawn for ratio 1 or 2 and scaled for any other.
-void Form1::ShowPicture() {
+// The planet's picture as the view shows it, in the surface's own pixels, read
+// when first shown: reading it at start-up would load Qt's image plugins for a
+// picture most runs never show. Drawn for ratio 1 or 2 and scaled for any
+// other, to odd sizes, so that it has a middle pixel to put on the ring's.
+void Form1::PreparePicture() {
     if (ui->Image1->isHidden()) {
         return;
     }
     const qreal ratio = devicePixelRatioF();
-    QImage& picture = ratio > 1.0 ? planetPicture2x_ : planetPicture_;
-    if (picture.isNull()) {
-        picture.load(ratio > 1.0 ? QStringLiteral(":/window/planet@2x.png") : QStringLiteral(":/window/planet.png"));
+    QImage& source = ratio > 1.0 ? planetPicture2x_ : planetPicture_;
+    if (source.isNull()) {
+        source.load(ratio > 1.0 ? QStringLiteral(":/window/planet@2x.png") : QStringLiteral(":/window/planet.png"));
     }
-    const window::PlotGeometry geometry(ratio);
-    const QPoint centre(geometry.DevicePixel(state_.CenterX), geometry.DevicePixel(state_.CenterY));
-    const QPoint corner = (QPointF(ui->Image1->pos()) * ratio).toPoint();
-    const QSize size(2 * (centre.x() - corner.x()) + 1, 2 * (centre.y() - corner.y()) + 1);
-    QImage shown = picture.size() == size ? picture : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QSizeF wanted = QSizeF(ui->Image1->size()) * ratio / 2.0;
+    const QSize size(2 * static_cast<int>(wanted.width()) + 1, 2 * static_cast<int>(wanted.height()) + 1);
+    QImage shown = source.size() == size ? source : source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     shown = view_.nightColours ? window::NightTinted(shown) : shown;
-    shown = view_.mirrored ? shown.mirrored(true, false) : shown;
-    shown.setDevicePixelRatio(ratio);
-    const QSizeF room = QSizeF(size) / ratio;
-    ui->Image1->resize(static_cast<int>(std::ceil(room.width())), static_cast<int>(std::ceil(room.height())));
-    ui->Image1->setPixmap(QPixmap::fromImage(shown));
+    picture_ = view_.mirrored ? shown.mirrored(true, false) : shown;
 }
 
 // The present local date-time into the picker (start-up drops the seconds),

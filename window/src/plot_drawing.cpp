@@ -112,8 +112,24 @@ QRegion PlotDrawing::Fill(const std::vector<QPoint>& pixels, QPoint at, const QC
             touched |= QRect(pixel, QSize(1, 1));
         }
     }
+    return WindowPixels(touched);
+}
+
+QRect PlotDrawing::WindowPixels(const QRect& device) const {
     const qreal ratio = geometry_.ratio;
-    return QRectF(touched.x() / ratio, touched.y() / ratio, touched.width() / ratio, touched.height() / ratio).toAlignedRect();
+    return QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio, device.height() / ratio).toAlignedRect();
+}
+
+QRegion PlotDrawing::Picture(const QImage& picture) {
+    const QRect area(deviceCentre_ - QPoint(picture.width() / 2, picture.height() / 2), picture.size());
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (surface_.valid(area.topLeft() + QPoint(x, y))) {
+                surface_.setPixel(area.topLeft() + QPoint(x, y), picture.pixel(x, y));
+            }
+        }
+    }
+    return WindowPixels(area);
 }
 
 QRegion PlotDrawing::Planet() {

@@ -73,6 +73,8 @@ public:
     // While mirrored, "E" and "W" at the ends of the row: the view no longer
     // has east on the left, as the sky does with north up.
     QRegion Sides();
+    // A picture in device pixels, its middle pixel on the ring's.
+    QRegion Picture(const QImage& picture);
 
 private:
     [[nodiscard]] int Column(double radii) const;
@@ -80,6 +82,7 @@ private:
     [[nodiscard]] QRect LetterBox(qreal middle, int top) const;
     // Fills device pixels and says which window pixels they touch.
     QRegion Fill(const std::vector<QPoint>& pixels, QPoint at, const QColor& colour);
+    [[nodiscard]] QRect WindowPixels(const QRect& device) const;
     QPainter& Painter();
 
     QImage& surface_;

@@ -132,7 +132,7 @@ private:
     void SetView(const window::ViewOptions& view, bool save);
     [[nodiscard]] std::array<QLabel*, 4> OffsetLabels() const;
     void ShowOffsets();
-    void ShowPicture();
+    void PreparePicture();
     void CopyOffsets();
 
     // The surface at the window's pixel ratio, with the last plot drawn on it.
@@ -151,7 +151,8 @@ private:
     window::ViewOptions view_;
     std::unique_ptr<window::NightColours> nightColours_;
     QImage planetPicture_;    // for pixel ratio 1
-    QImage planetPicture2x_;  // for pixel ratio 2, and scaled for those between
+    QImage planetPicture2x_;  // for pixel ratio 2, and scaled for any other
+    QImage picture_;          // as shown, at the window's ratio and in its view
 
     std::unique_ptr<Ui::Form1> ui;
     QTimer* Timer1 = nullptr;
