@@ -377,12 +377,23 @@ TEST_F(Plot, MirroredViewIsTheOtherReflectedWithItsNumbersNegated) {
     }
 }
 
-// Names are drawn and erased with their dots: after any sequence of plots,
-// toggles and moves between screens of ratio 1 and 2, the surface differs from
+// Names are drawn, close moons' each in a place of its own (as many pixels lit
+// as when spread out), and erased with their dots: after any sequence of plots,
+// toggles and moves between screens of every ratio, the surface differs from
 // the same plot drawn afresh only where an old dot nicked the ring.
-TEST_F(Plot, NamesLeaveNoStaleLetterAfterAnySequenceOfPlotsTogglesAndScreens) {
+TEST_F(Plot, NamesApartAndNoStaleLetterAfterAnySequenceOfPlotsTogglesAndScreens) {
     form->show();
     Trigger("actionMoonNames");
+    const auto namesLit = [this](const ephemeris::SatelliteOffsets& offsets) {
+        Replot(offsets);
+        const int named = Count(form->Surface(), kLit);
+        Trigger("actionMoonNames");
+        const int unnamed = Count(form->Surface(), kLit);
+        Trigger("actionMoonNames");
+        return named - unnamed;
+    };
+    const int spreadOut = namesLit(AtPixels(-200, -100, 100, 200));
+    EXPECT_TRUE(spreadOut > 0 && namesLit(AtPixels(100, 103, 106, 109)) == spreadOut) << "every name drawn, close ones apart";
     std::mt19937 random(13);
     const auto near = [&random](double x, int spread) { return x + static_cast<double>(random() % spread); };
     for (int step = 0; step < 150 && !HasFailure(); ++step) {
