@@ -85,12 +85,20 @@ PlotDrawing::PlotDrawing(QImage& surface, QPoint centre, const ViewOptions& view
       deviceCentre_(geometry_.DevicePixel(static_cast<float>(centre.x())), geometry_.DevicePixel(static_cast<float>(centre.y()))) {
     font_.setPixelSize(kLetterPixels);
     font_.setBold(true);
-    const QFontMetrics metrics(font_);
-    int width = 0;
-    for (const char letter : {'I', 'E', 'G', 'C', 'W'}) {
-        width = std::max(width, metrics.boundingRect(QLatin1Char(letter)).width());
+}
+
+// Measured when first needed: loading the letters' font would cost a plot
+// without names or sides, start-up's first among them, a font look-up.
+QSize PlotDrawing::Letter() const {
+    if (!letter_) {
+        const QFontMetrics metrics(font_);
+        int width = 0;
+        for (const char letter : {'I', 'E', 'G', 'C', 'W'}) {
+            width = std::max(width, metrics.boundingRect(QLatin1Char(letter)).width());
+        }
+        letter_ = QSize((width + 2) | 1, metrics.height());
     }
-    letter_ = QSize((width + 2) | 1, metrics.height());
+    return *letter_;
 }
 
 PlotDrawing::~PlotDrawing() = default;
@@ -153,13 +161,13 @@ QRegion PlotDrawing::Dot(double radii, const QColor& colour) {
 // A box one letter wide, centred on `middle`, in which the letter is drawn and
 // clipped: filling it erases the letter whole.
 QRect PlotDrawing::LetterBox(qreal middle, int top) const {
-    return {QPoint(static_cast<int>(std::floor(middle - letter_.width() / 2.0)), top), letter_};
+    return {QPoint(static_cast<int>(std::floor(middle - Letter().width() / 2.0)), top), Letter()};
 }
 
 // In order of column, each name takes the first place of four where it meets
 // no name already there: above the row, below it, then further out either way.
 std::array<QRect, 4> PlotDrawing::NameBoxes(const MoonOffsets& offsets) const {
-    const int height = letter_.height();
+    const int height = Letter().height();
     const int row = centre_.y();
     const std::array<int, 4> tops{row - 2 - height, row + 3, row - 2 - 2 * height, row + 3 + height};
     std::array<int, 4> columns{};
@@ -208,7 +216,7 @@ QRegion PlotDrawing::Sides() {
     if (!view_.mirrored) {
         return {};
     }
-    const int top = centre_.y() - letter_.height() / 2;
+    const int top = centre_.y() - Letter().height() / 2;
     const qreal width = surface_.width() / geometry_.ratio;
     QRegion drawn;
     Painter().setPen(ColoursOf(view_).sides);

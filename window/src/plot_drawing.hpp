@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "window/view_options.hpp"
@@ -83,6 +84,7 @@ private:
     // Fills device pixels and says which window pixels they touch.
     QRegion Fill(const std::vector<QPoint>& pixels, QPoint at, const QColor& colour);
     [[nodiscard]] QRect WindowPixels(const QRect& device) const;
+    [[nodiscard]] QSize Letter() const;
     QPainter& Painter();
 
     QImage& surface_;
@@ -91,7 +93,7 @@ private:
     PlotGeometry geometry_;
     QPoint deviceCentre_;
     QFont font_;
-    QSize letter_;  // a box that holds any of the letters drawn, clipped
+    mutable std::optional<QSize> letter_;  // a box that holds any of the letters drawn, clipped
     std::unique_ptr<QPainter> painter_;  // for the letters, begun when first needed
 };
 
