@@ -4,4 +4,16 @@
 # D-Bus session whose accessibility bus starts as a desktop's would, with
 # Debian's own Python, the one that has pyatspi.
 set -euo pipefail
-exec xvfb-run -a dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$@"
+# Xvfb takes a free display itself (-displayfd) and says which when it is
+# ready. xvfb-run -a only looks for a free number: a server still closing on
+# that number, as another test's may be, removes the new one's socket on exit.
+display=$(mktemp)
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$display" 2>/dev/null &
+server=$!
+trap 'kill "$server"; wait "$server" || true; rm -f "$display"' EXIT
+for _ in $(seq 100); do
+    [ -s "$display" ] && break
+    kill -0 "$server" || { echo "FAIL: Xvfb did not start"; exit 1; }
+    sleep 0.1
+done
+DISPLAY=:$(head -n 1 "$display") dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$@"
