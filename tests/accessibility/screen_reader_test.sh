@@ -7,13 +7,8 @@ set -euo pipefail
 # Xvfb takes a free display itself (-displayfd) and says which when it is
 # ready. xvfb-run -a only looks for a free number: a server still closing on
 # that number, as another test's may be, removes the new one's socket on exit.
-display=$(mktemp)
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$display" 2>/dev/null &
-server=$!
-trap 'kill "$server"; wait "$server" || true; rm -f "$display"' EXIT
-for _ in $(seq 100); do
-    [ -s "$display" ] && break
-    kill -0 "$server" || { echo "FAIL: Xvfb did not start"; exit 1; }
-    sleep 0.1
-done
-DISPLAY=:$(head -n 1 "$display") dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$@"
+coproc XVFB { exec Xvfb -displayfd 1 -nolisten tcp -screen 0 1280x1024x24 2>/dev/null; }
+server=$XVFB_PID
+trap 'kill "$server" 2>/dev/null; wait "$server" || true' EXIT
+read -r -t 10 display <&"${XVFB[0]}" || { echo "FAIL: Xvfb did not start"; exit 1; }
+DISPLAY=:$display dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$@"
