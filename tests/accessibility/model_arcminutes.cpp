@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "ephemeris/ephemeris.hpp"
+#include "support.hpp"
 
 int main(int argc, char** argv) {
     unsigned month = 0, day = 0;
@@ -13,9 +14,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s 'MM/dd/yyyy HH:mm'\n", argv[0]);
         return 2;
     }
-    using namespace std::chrono;
-    const ephemeris::Instant local = local_days{std::chrono::year{year} / month / day} + hours{hour} + minutes{minute};
-    const ephemeris::SatelliteOffsets o = ephemeris::ComputeSatelliteOffsets(local);
+    const ephemeris::SatelliteOffsets o = ephemeris::ComputeSatelliteOffsets(satrivox::testing::Local(year, month, day, hour, minute));
     const double arcminutesPerRadius = 1.6375 / o.Delta;  // Jupiter's semi-diameter at 1 AU over the distance
     for (const auto& [name, x] : {std::pair{"Io", o.X1}, {"Europa", o.X2}, {"Ganymede", o.X3}, {"Callisto", o.X4}}) {
         std::printf("%s %.2f\n", name, x * arcminutesPerRadius);

@@ -301,12 +301,11 @@ TEST_F(Plot, ShapesAndPictureAreExactAtEveryScaleFactor) {
         ASSERT_EQ(form->Surface().devicePixelRatio(), ratio) << screen->name().toStdString();
         const QPoint centre(DevicePixel(kCentreX, ratio), DevicePixel(kRow, ratio));
         const std::array<int, 3>& size = sizes.at(ratio);
-        const int ringRadius = size[2] / 2;
         Click("Check2");
         for (const double fraction : {0.0, 0.3, 0.5, 0.7}) {
             Replot(AtPixels(0.0, 60 + fraction, -90.5 - fraction, 150.25 + fraction));
             const QImage& surface = form->Surface();
-            const auto middle = LitAround(surface, centre, ringRadius + 1);
+            const auto middle = LitAround(surface, centre, size[2] / 2 + 1);  // the ring and what it holds
             const auto io = LitAround(surface, centre, 3);
             auto ring = middle;
             std::erase_if(ring, [&io](const auto& pixel) { return io.contains(pixel.first); });
