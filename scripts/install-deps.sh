@@ -10,6 +10,7 @@ set -euo pipefail
 run_packages=(
     cmake g++ make
     qt6-base-dev qt6-qpa-plugins libgl-dev
+    liberfa-dev
     tzdata fonts-dejavu-core
 )
 # dpkg-buildflags (Debian's hardening flags) and dpkg-shlibdeps come with

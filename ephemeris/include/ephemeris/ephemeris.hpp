@@ -3,5 +3,9 @@
 
 #include "ephemeris/angles.hpp"
 #include "ephemeris/arithmetic_fault.hpp"
+#include "ephemeris/delta_t.hpp"
+#include "ephemeris/galilean_theory.hpp"
+#include "ephemeris/jupiter_system.hpp"
+#include "ephemeris/moon_events.hpp"
 #include "ephemeris/satellite_model.hpp"
 #include "ephemeris/time_base.hpp"

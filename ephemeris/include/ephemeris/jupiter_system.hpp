@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <stdexcept>
+
+#include "ephemeris/time_base.hpp"
+
+namespace ephemeris {
+
+// The years the precise theory's positions and events are computed for, and
+// the exception that names any instant outside them.
+inline constexpr int kPreciseFirstYear = 1600;
+inline constexpr int kPreciseLastYear = 2500;
+
+class OutsidePreciseYears : public std::out_of_range {
+public:
+    OutsidePreciseYears();
+};
+
+// Whether the universal-time instant lies within the years 1600 to 2500.
+bool WithinPreciseYears(UniversalTime ut);
+
+// One moon as the Earth sees it against Jupiter: angles from the planet's
+// centre on the sky, the moon's own light time and distance included.
+struct ApparentMoon {
+    double westArcmin = 0.0;   // along Jupiter's projected equator, positive to the west
+    double northArcmin = 0.0;  // along its projected pole, positive to the north
+    double westRadii = 0.0;    // the same angles divided by the disc's apparent
+    double northRadii = 0.0;   // equatorial semi-diameter
+    bool inFront = false;      // nearer to the Earth than Jupiter's centre
+};
+
+struct PreciseView {
+    std::array<ApparentMoon, 4> moons;  // Io, Europa, Ganymede, Callisto
+    double equatorialRadiusArcmin = 0.0;  // the disc's apparent equatorial semi-diameter
+    double distanceAu = 0.0;              // from the Earth to Jupiter, as its light left it
+};
+
+// The four moons from the precise theory (L1.2) for the universal-time instant
+// ut, seen from the Earth's centre: the Earth's and Jupiter's positions from
+// ERFA (the IAU's SOFA routines), TT - UT from DeltaTSeconds, each body seen
+// where it was when its light left it, Jupiter's pole from the IAU's rotation
+// elements (2015). Throws OutsidePreciseYears outside 1600-2500, and
+// ArithmeticFault if the arithmetic raises invalid operation, division by zero
+// or overflow.
+PreciseView ComputePreciseView(UniversalTime ut);
+
+}  // namespace ephemeris

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ephemeris/galilean_theory.hpp"
+#include "ephemeris/jupiter_system.hpp"
+#include "ephemeris/time_base.hpp"
+
+namespace ephemeris {
+
+// What happens to a moon, or its shadow, at the edge of Jupiter's disc or shadow.
+enum class EventKind : std::uint8_t {
+    TransitIngress,            // Tr.I: the moon's centre comes onto the sunlit disc
+    TransitEgress,             // Tr.E: and leaves it
+    ShadowIngress,             // Sh.I: its shadow's centre comes onto the half of the disc facing the Earth
+    ShadowEgress,              // Sh.E: and leaves it
+    EclipseDisappearance,      // Ec.D: the moon's centre enters Jupiter's shadow (half its light gone)
+    EclipseReappearance,       // Ec.R: and leaves it
+    OccultationDisappearance,  // Oc.D: the moon's centre goes behind the limb
+    OccultationReappearance,   // Oc.R: and comes out again
+};
+
+struct MoonEvent {
+    UniversalTime time;  // to the millisecond, as seen from the Earth
+    Moon moon;
+    EventKind kind;
+    // False where nothing can be seen: an occultation's start or end while the
+    // moon is eclipsed, an eclipse's while the moon is behind the disc.
+    bool visible;
+
+    bool operator==(const MoonEvent&) const = default;
+};
+
+// The code the published tables use: the moon as a Roman numeral, the kind,
+// the phase, e.g. "II.Sh.I" for Europa's shadow ingress.
+std::string EventCode(Moon moon, EventKind kind);
+
+// Every event of the four moons from `from` until just before `until` (UT), in
+// order of time, those that cannot be seen included and marked. Geometry of
+// ComputePreciseView; Jupiter an oblate spheroid (equatorial radius 71492 km,
+// polar 66854 km); shadows and eclipses cast from the Sun's centre. No event is
+// missed, however short: each conjunction of a moon with the disc or its shadow
+// is found first and its contacts after.
+// Throws OutsidePreciseYears unless both ends lie within 1600-2500, and
+// ArithmeticFault if the arithmetic raises invalid operation, division by zero
+// or overflow.
+std::vector<MoonEvent> FindMoonEvents(UniversalTime from, UniversalTime until);
+
+}  // namespace ephemeris

@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "jupiter_system.hpp"
+
+#include <erfa.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+#include "ephemeris/delta_t.hpp"
+#include "floating_point_guard.hpp"
+
+namespace ephemeris {
+namespace {
+
+using namespace std::chrono;
+
+constexpr double kSecondsPerDay = 86400.0;
+constexpr double kMillisecondsPerDay = 86400000.0;
+constexpr double kDaysPerGregorianYear = 365.2425;
+constexpr double kDegree = 0.017453292519943295;  // radians
+constexpr double kArcminutesPerRadian = 10800.0 / 3.141592653589793;
+constexpr sys_time<milliseconds> kJ2000UT = sys_days{2000y / January / 1} + 12h;
+constexpr std::size_t kMostNodes = 4096;  // a little over ten years of days
+constexpr double kEquatorialRadiusAu = detail::kEquatorialRadiusKm / detail::kAuKm;
+constexpr double kPolarRadiusAu = detail::kPolarRadiusKm / detail::kAuKm;
+
+double YearOf(double daysSinceJ2000) {
+    return 2000.0 + daysSinceJ2000 / kDaysPerGregorianYear;
+}
+
+// Jupiter's north pole, ICRF, at `days` of TDB from J2000.0: the IAU Working
+// Group on Cartographic Coordinates and Rotational Elements, 2015 (Archinal et
+// al., 2018), with its five small periodic terms.
+detail::Vector3 JupiterPole(double days) {
+    const double T = days / 36525.0;
+    const double Ja = (99.360714 + 4850.4046 * T) * kDegree;
+    const double Jb = (175.895369 + 1191.9605 * T) * kDegree;
+    const double Jc = (300.323162 + 262.5475 * T) * kDegree;
+    const double Jd = (114.012305 + 6070.2476 * T) * kDegree;
+    const double Je = (49.511251 + 64.3000 * T) * kDegree;
+    const double rightAscension = (268.056595 - 0.006499 * T + 0.000117 * std::sin(Ja) + 0.000938 * std::sin(Jb) +
+                                   0.001432 * std::sin(Jc) + 0.000030 * std::sin(Jd) + 0.002150 * std::sin(Je)) *
+                                  kDegree;
+    const double declination = (64.495303 + 0.002413 * T + 0.000050 * std::cos(Ja) + 0.000404 * std::cos(Jb) +
+                                0.000617 * std::cos(Jc) - 0.000013 * std::cos(Jd) + 0.000926 * std::cos(Je)) *
+                               kDegree;
+    return {std::cos(declination) * std::cos(rightAscension), std::cos(declination) * std::sin(rightAscension),
+            std::sin(declination)};
+}
+
+// Cubic Hermite interpolation at s in [0, 1] between two nodes one day apart,
+// from their positions and velocities (per day).
+void Interpolate(const detail::Vector3& p0, const detail::Vector3& v0, const detail::Vector3& p1,
+                 const detail::Vector3& v1, double s, detail::Vector3& position, detail::Vector3& velocity) {
+    const double h00 = (1.0 + 2.0 * s) * (1.0 - s) * (1.0 - s);
+    const double h10 = s * (1.0 - s) * (1.0 - s);
+    const double h01 = s * s * (3.0 - 2.0 * s);
+    const double h11 = s * s * (s - 1.0);
+    const double d00 = 6.0 * s * (s - 1.0);
+    const double d10 = (1.0 - s) * (1.0 - 3.0 * s);
+    const double d01 = -d00;
+    const double d11 = s * (3.0 * s - 2.0);
+    for (std::size_t i = 0; i < 3; ++i) {
+        position[i] = h00 * p0[i] + h10 * v0[i] + h01 * p1[i] + h11 * v1[i];
+        velocity[i] = d00 * p0[i] + d10 * v0[i] + d01 * p1[i] + d11 * v1[i];
+    }
+}
+
+}  // namespace
+
+OutsidePreciseYears::OutsidePreciseYears()
+    : std::out_of_range("Events and precise positions are computed for the years 1600 to 2500 only") {}
+
+bool WithinPreciseYears(UniversalTime ut) {
+    constexpr sys_days kFirst{year{kPreciseFirstYear} / January / 1};
+    constexpr sys_days kEnd{year{kPreciseLastYear + 1} / January / 1};
+    return ut >= kFirst && ut < kEnd;
+}
+
+PreciseView ComputePreciseView(UniversalTime ut) {
+    const double days = detail::ObserverDays(ut);
+    detail::FloatingPointGuard guard;
+    detail::JupiterSystem system;
+    PreciseView view = system.View(days);
+    detail::Materialize(view);
+    guard.Finish("ComputePreciseView");
+    return view;
+}
+
+namespace detail {
+
+double ObserverDays(UniversalTime ut) {
+    if (!WithinPreciseYears(ut)) {
+        throw OutsidePreciseYears();
+    }
+    const double universal = static_cast<double>((ut - kJ2000UT).count()) / kMillisecondsPerDay;
+    return universal + DeltaTSeconds(YearOf(universal)) / kSecondsPerDay;
+}
+
+UniversalTime UniversalTimeOf(double observerDays) {
+    double universal = observerDays - DeltaTSeconds(YearOf(observerDays)) / kSecondsPerDay;
+    universal = observerDays - DeltaTSeconds(YearOf(universal)) / kSecondsPerDay;
+    return kJ2000UT + milliseconds(std::llround(universal * kMillisecondsPerDay));
+}
+
+double MoonSight::TransitLight() const {
+    const double behind = sight.Depth() - std::sqrt(std::max(0.0, 1.0 - sight.Reach()));
+    return Dot(sight.point - behind * sight.direction, towardSun);
+}
+
+double MoonSight::ShadowFacing() const {
+    const double ahead = -shadow.Depth() - std::sqrt(std::max(0.0, 1.0 - shadow.Reach()));
+    return Dot(shadow.point + ahead * shadow.direction, towardEarth);
+}
+
+Vector3 JupiterSystem::Planet::Scaled(const Vector3& v) const {
+    return {Dot(v, equator) / kEquatorialRadiusAu, Dot(v, across) / kEquatorialRadiusAu, Dot(v, pole) / kPolarRadiusAu};
+}
+
+// Light crossing space in `direction` (unit, barycentric) crosses Jupiter's
+// space, which moves at the planet's velocity, in this direction: the
+// aberration that shifts a shadow by up to 80 km at Callisto's distance.
+Vector3 JupiterSystem::Planet::Aberrated(const Vector3& direction) const {
+    return direction - (1.0 / kLightAuPerDay) * jupiterVelocity;
+}
+
+const JupiterSystem::Bodies& JupiterSystem::Node(std::int64_t day) {
+    if (const auto found = nodes_.find(day); found != nodes_.end()) {
+        return found->second;
+    }
+    if (nodes_.size() >= kMostNodes) {
+        nodes_.clear();
+    }
+    double heliocentric[2][3];
+    double barycentric[2][3];
+    double jupiter[2][3];
+    eraEpv00(kJ2000, static_cast<double>(day), heliocentric, barycentric);
+    eraPlan94(kJ2000, static_cast<double>(day), 5, jupiter);
+    Bodies node{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        node.earth[i] = barycentric[0][i];
+        node.earthVelocity[i] = barycentric[1][i];
+        node.sun[i] = barycentric[0][i] - heliocentric[0][i];
+        node.sunVelocity[i] = barycentric[1][i] - heliocentric[1][i];
+        node.jupiter[i] = jupiter[0][i] + node.sun[i];
+        node.jupiterVelocity[i] = jupiter[1][i] + node.sunVelocity[i];
+    }
+    return nodes_.emplace(day, node).first->second;
+}
+
+JupiterSystem::Bodies JupiterSystem::BodiesAt(double observerDays) {
+    const double day = std::floor(observerDays);
+    const auto first = static_cast<std::int64_t>(day);
+    const Bodies from = Node(first);  // a copy: the next look-up may rehash
+    const Bodies& to = Node(first + 1);
+    const double s = observerDays - day;
+    Bodies bodies{};
+    Interpolate(from.earth, from.earthVelocity, to.earth, to.earthVelocity, s, bodies.earth, bodies.earthVelocity);
+    Interpolate(from.sun, from.sunVelocity, to.sun, to.sunVelocity, s, bodies.sun, bodies.sunVelocity);
+    Interpolate(from.jupiter, from.jupiterVelocity, to.jupiter, to.jupiterVelocity, s, bodies.jupiter,
+                bodies.jupiterVelocity);
+    return bodies;
+}
+
+JupiterSystem::Planet JupiterSystem::PlanetAt(double observerDays) {
+    const Vector3 earth = BodiesAt(observerDays).earth;
+    double lightDays = 0.0;
+    Bodies then{};
+    for (int iteration = 0; iteration < 3; ++iteration) {
+        then = BodiesAt(observerDays - lightDays);
+        lightDays = Length(then.jupiter - earth) / kLightAuPerDay;
+    }
+    then = BodiesAt(observerDays - lightDays);
+    Planet planet{lightDays, earth, then.sun, then.jupiter, then.jupiterVelocity, {}, {}, JupiterPole(observerDays - lightDays)};
+    planet.equator = Unit(Vector3{-planet.pole[1], planet.pole[0], 0.0});
+    planet.across = Cross(planet.pole, planet.equator);
+    return planet;
+}
+
+namespace {
+
+// A moon as the Earth sees it: where it was when the light now arriving left
+// it, relative to Jupiter's centre and to the barycentre. `state` is the moon
+// when Jupiter's own light left; the moon's extra light time (at most 6 s) is
+// taken from its and the planet's velocities.
+struct Emitted {
+    Vector3 jovicentric;
+    Vector3 barycentric;
+};
+
+Emitted EmittedAfter(const JupiterSystem::Planet& planet, const StateVector& state, double extraDays) {
+    const Vector3 jovicentric = state.position - extraDays * state.velocity;
+    return {jovicentric, planet.jupiter - extraDays * planet.jupiterVelocity + jovicentric};
+}
+
+// The moon when the light reaching the Earth now left it.
+Emitted SeenFromEarth(const JupiterSystem::Planet& planet, const StateVector& state) {
+    double extraDays = 0.0;
+    for (int iteration = 0; iteration < 2; ++iteration) {
+        extraDays = Length(planet.earth - EmittedAfter(planet, state, extraDays).barycentric) / kLightAuPerDay -
+                    planet.lightDays;
+    }
+    return EmittedAfter(planet, state, extraDays);
+}
+
+}  // namespace
+
+MoonSight JupiterSystem::Sight(Moon moon, double observerDays) {
+    const Planet planet = PlanetAt(observerDays);
+    const StateVector state = JovicentricState(moon, kJ2000 + (observerDays - planet.lightDays));
+
+    const Emitted seen = SeenFromEarth(planet, state);
+    // The shadow the Earth sees on the planet now was cast as the sunlight
+    // passed the moon, a moon's distance less a radius before it reached Jupiter.
+    const Emitted caster = EmittedAfter(planet, state, (Length(state.position) - kEquatorialRadiusAu) / kLightAuPerDay);
+
+    const auto line = [&planet](const Vector3& point, const Vector3& direction) {
+        return Line{planet.Scaled(point), Unit(planet.Scaled(planet.Aberrated(direction)))};
+    };
+    return {line(seen.jovicentric, Unit(planet.earth - seen.barycentric)),
+            line(seen.jovicentric, Unit(seen.barycentric - planet.sun)),
+            line(caster.jovicentric, Unit(caster.barycentric - planet.sun)),
+            Unit(planet.Scaled(-1.0 * planet.Aberrated(Unit(planet.jupiter - planet.sun)))),
+            Unit(planet.Scaled(planet.Aberrated(Unit(planet.earth - planet.jupiter))))};
+}
+
+PreciseView JupiterSystem::View(double observerDays) {
+    const Planet planet = PlanetAt(observerDays);
+    const Vector3 toJupiter = planet.jupiter - planet.earth;
+    const double distance = Length(toJupiter);
+    const Vector3 centre = (1.0 / distance) * toJupiter;
+    const Vector3 north = Unit(planet.pole - Dot(planet.pole, centre) * centre);
+    const Vector3 west = Cross(centre, north);
+    const double radius = std::asin(kEquatorialRadiusAu / distance);
+
+    PreciseView view;
+    view.equatorialRadiusArcmin = radius * kArcminutesPerRadian;
+    view.distanceAu = distance;
+    for (const Moon moon : kMoons) {
+        const StateVector state = JovicentricState(moon, kJ2000 + (observerDays - planet.lightDays));
+        const Vector3 toMoon = SeenFromEarth(planet, state).barycentric - planet.earth;
+        const double along = Dot(toMoon, centre);
+        const double westAngle = std::atan2(Dot(toMoon, west), along);
+        const double northAngle = std::atan2(Dot(toMoon, north), along);
+        view.moons[static_cast<std::size_t>(moon)] = {westAngle * kArcminutesPerRadian, northAngle * kArcminutesPerRadian,
+                                                      westAngle / radius, northAngle / radius, Length(toMoon) < distance};
+    }
+    return view;
+}
+
+}  // namespace detail
+}  // namespace ephemeris

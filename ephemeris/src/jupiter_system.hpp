@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <unordered_map>
+
+#include "ephemeris/galilean_theory.hpp"
+#include "ephemeris/jupiter_system.hpp"
+#include "vector3.hpp"
+
+namespace ephemeris::detail {
+
+inline constexpr double kAuKm = 149597870.7;
+inline constexpr double kLightAuPerDay = 173.1446326846693;  // the speed of light
+inline constexpr double kEquatorialRadiusKm = 71492.0;
+inline constexpr double kPolarRadiusKm = 66854.0;
+inline constexpr double kJ2000 = 2451545.0;  // Julian date of J2000.0
+
+// The observer's clock for the geometry: days of TT since J2000.0. Converted
+// from universal time with DeltaTSeconds; throws OutsidePreciseYears outside
+// 1600-2500.
+double ObserverDays(UniversalTime ut);
+UniversalTime UniversalTimeOf(double observerDays);
+
+// A straight line in Jupiter's own space, scaled so that the planet is the
+// unit sphere: its pole's axis shrunk by the polar radius, the others by the
+// equatorial one. Lines stay lines and the planet's limb as seen along a line
+// is where the line touches the sphere.
+struct Line {
+    Vector3 point;      // the moon's centre
+    Vector3 direction;  // unit, the way light travels along the line
+
+    // How far along the line the point stands from the place nearest the
+    // centre: positive where the light has passed the planet.
+    [[nodiscard]] double Depth() const { return Dot(point, direction); }
+    // The square of the line's distance from the centre: below 1, it meets the planet.
+    [[nodiscard]] double Reach() const { return Dot(point, point) - Depth() * Depth(); }
+};
+
+// One moon at an instant of the observer's clock: three lines of light through
+// its centre, and the directions the planet's surface must face to be lit and
+// to be seen.
+struct MoonSight {
+    Line sight;     // from the moon to the Earth
+    Line sunlight;  // from the Sun to the moon as the Earth now sees it
+    Line shadow;    // from the Sun past the moon when it cast the shadow the Earth now sees
+    Vector3 towardSun;    // from the planet, in the scaled space
+    Vector3 towardEarth;  // from the planet, in the scaled space
+
+    // Behind the disc as seen from the Earth.
+    [[nodiscard]] bool Occulted() const { return sight.Depth() < 0.0 && sight.Reach() < 1.0; }
+    // In Jupiter's shadow, its centre within the shadow cast from the Sun's centre.
+    [[nodiscard]] bool Eclipsed() const { return sunlight.Depth() > 0.0 && sunlight.Reach() < 1.0; }
+    // In front of the disc, and of its sunlit part.
+    [[nodiscard]] bool InTransit() const { return sight.Depth() > 0.0 && sight.Reach() < 1.0 && TransitLight() > 0.0; }
+    // The shadow on the planet, on the half that faces the Earth.
+    [[nodiscard]] bool ShadowSeen() const { return shadow.Depth() < 0.0 && shadow.Reach() < 1.0 && ShadowFacing() > 0.0; }
+
+    // Positive where the point of the surface behind the moon is sunlit.
+    [[nodiscard]] double TransitLight() const;
+    // Positive where the shadow's point of the surface faces the Earth.
+    [[nodiscard]] double ShadowFacing() const;
+};
+
+// The Sun, the Earth and Jupiter for the geometry, and the moons in them. The
+// Earth's and the Sun's barycentric positions (ERFA's eraEpv00, 25 us a call)
+// and Jupiter's (eraPlan94) are computed once a day of TT and interpolated
+// between, so that a search over many instants pays for them once a day.
+class JupiterSystem {
+public:
+    MoonSight Sight(Moon moon, double observerDays);
+    PreciseView View(double observerDays);
+
+    struct Bodies {  // barycentric, au and au a day, ICRF axes
+        Vector3 earth, earthVelocity, sun, sunVelocity, jupiter, jupiterVelocity;
+    };
+    // Jupiter as the Earth sees it at an instant: where its light left it, and
+    // the axes of its scaled space.
+    struct Planet {
+        double lightDays;  // light time from Jupiter to the Earth
+        Vector3 earth, sun, jupiter, jupiterVelocity;
+        Vector3 equator, across, pole;  // unit axes: the node on the ICRF equator, then pole x node, the pole
+
+        [[nodiscard]] Vector3 Scaled(const Vector3& v) const;
+        // A direction of light in the barycentric frame as it crosses Jupiter's own space.
+        [[nodiscard]] Vector3 Aberrated(const Vector3& direction) const;
+    };
+
+private:
+    Bodies BodiesAt(double observerDays);
+    const Bodies& Node(std::int64_t day);
+    Planet PlanetAt(double observerDays);
+
+    std::unordered_map<std::int64_t, Bodies> nodes_;
+};
+
+}  // namespace ephemeris::detail

@@ -1,0 +1,314 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <sstream>
+
+#include "ephemeris/ephemeris.hpp"
+#include "jupiter_system.hpp"
+#include "support.hpp"
+
+namespace ephemeris {
+namespace {
+
+using namespace std::chrono;
+
+std::ifstream Data(const char* name) {
+    std::ifstream stream(std::string(SATRIVOX_TEST_DATA) + "/" + name);
+    EXPECT_TRUE(stream.is_open()) << name;
+    return stream;
+}
+
+UniversalTime At(year_month_day day, hours hour = 0h, minutes minute = 0min, seconds second = 0s) {
+    return UniversalTime{sys_days{day} + hour + minute + second};
+}
+
+// ---- The precise theory --------------------------------------------------------
+
+// Each printed vector as its three components and the unit of its largest
+// component's last printed digit (10 digits, "0.2271527767D-02").
+struct PrintedVector {
+    std::array<double, 3> value;
+    double lastDigit = 0.0;
+};
+
+PrintedVector ReadVector(std::istringstream& words) {
+    PrintedVector vector;
+    int largest = -99;
+    for (double& component : vector.value) {
+        std::string text;
+        words >> text;
+        std::replace(text.begin(), text.end(), 'D', 'E');
+        component = std::stod(text);
+        largest = std::max(largest, std::stoi(text.substr(text.find('E') + 1)));
+    }
+    vector.lastDigit = std::pow(10.0, largest - 10);
+    return vector;
+}
+
+// The reference implementation's output agrees to its printed digits: within
+// 0.6 of a unit of the last digit of each vector's largest component (the
+// rounding of the print, and the order of the arithmetic, 1e-14 au).
+TEST(PreciseTheory, ReproducesTheReferenceImplementationToItsPrintedDigits) {
+    std::ifstream file = Data("TestL1.2.res");
+    std::string line;
+    int moon = 0;
+    int rows = 0;
+    while (std::getline(file, line) && line.find("differences") == std::string::npos) {
+        if (line.starts_with(" satellite ")) {
+            moon = std::stoi(line.substr(11));
+            continue;
+        }
+        std::istringstream words(line);
+        double julianDate = 0.0;
+        if (moon == 0 || !(words >> julianDate)) {
+            continue;
+        }
+        const PrintedVector position = ReadVector(words);
+        const PrintedVector velocity = ReadVector(words);
+        const StateVector state = JovicentricState(static_cast<Moon>(moon - 1), julianDate);
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_NEAR(state.position[i], position.value[i], 0.6 * position.lastDigit) << moon << " " << julianDate;
+            EXPECT_NEAR(state.velocity[i], velocity.value[i], 0.6 * velocity.lastDigit) << moon << " " << julianDate;
+        }
+        ++rows;
+    }
+    EXPECT_EQ(rows, 44);
+}
+
+// JPL's jup365 integration, 1931-2068: L1.2 keeps within 400 km of it.
+TEST(PreciseTheory, AgreesWithJplsEphemerisWithin400Kilometres) {
+    std::ifstream file = Data("jup365-sample.csv");
+    const std::map<std::string, Moon> moons{
+        {"Io", Moon::Io}, {"Europa", Moon::Europa}, {"Ganymede", Moon::Ganymede}, {"Callisto", Moon::Callisto}};
+    std::map<std::string, double> largest;
+    std::map<std::string, int> samples;
+    std::string line;
+    while (std::getline(file, line)) {
+        std::replace(line.begin(), line.end(), ',', ' ');
+        std::istringstream words(line);
+        std::string name;
+        double julianDate = 0.0;
+        std::array<double, 3> jpl{};
+        if (!(words >> name >> julianDate >> jpl[0] >> jpl[1] >> jpl[2]) || !moons.contains(name)) {
+            continue;
+        }
+        const std::array<double, 3> ours = JovicentricState(moons.at(name), julianDate).position;
+        const double kilometres = std::hypot(ours[0] - jpl[0], ours[1] - jpl[1], ours[2] - jpl[2]) * detail::kAuKm;
+        largest[name] = std::max(largest[name], kilometres);
+        ++samples[name];
+    }
+    for (const auto& [name, moon] : moons) {
+        EXPECT_EQ(samples[name], 200) << name;
+        EXPECT_LE(largest[name], 400.0) << name;
+        std::cout << name << ": largest difference from jup365 " << std::lround(largest[name]) << " km\n";
+    }
+}
+
+TEST(PreciseTheory, RefusesDatesBeyondItsChebyshevSpan) {
+    EXPECT_NO_THROW(JovicentricState(Moon::Callisto, 2137600.0));  // 1140
+    EXPECT_NO_THROW(JovicentricState(Moon::Callisto, 2729500.0));  // 2760
+    EXPECT_THROW(JovicentricState(Moon::Io, 2133000.0), std::domain_error);
+    EXPECT_THROW(JovicentricState(Moon::Io, 2731000.0), std::domain_error);
+    EXPECT_THROW(JovicentricState(Moon::Io, std::nan("")), std::domain_error);
+}
+
+// TT - UT from each of its sources, and a guess beyond them that leaves the
+// last observation smoothly and meets the long-term parabola.
+TEST(DeltaT, FollowsEachSourceAndJoinsThemWithoutAStep) {
+    const std::vector<std::pair<double, double>> sources{
+        {1600.0, 120.0}, {1610.0, 122.0}, {1620.0, 124.0}, {1700.0, 9.0}, {1870.5, 0.855}, {1900.0, -2.72},
+        {1955.0, 31.07}, {2018.0, 68.97}, {2019.0, 69.22}, {2026.0, 69.11}, {2500.0, -20.0 + 32.0 * 6.8 * 6.8}};
+    for (const auto& [year, seconds] : sources) {
+        EXPECT_NEAR(DeltaTSeconds(year), seconds, 1e-9) << year;
+    }
+    for (const double join : {2026.0, 2126.0}) {
+        EXPECT_NEAR(DeltaTSeconds(join - 1e-6), DeltaTSeconds(join + 1e-6), 1e-5) << join;
+    }
+    const auto slope = [](double from, double to) { return (DeltaTSeconds(to) - DeltaTSeconds(from)) / (to - from); };
+    EXPECT_NEAR(slope(2026.0, 2026.01), (69.11 - 68.10) / 10.0, 0.005) << "the last decade's";
+    EXPECT_NEAR(slope(2125.99, 2126.0), slope(2126.0, 2126.01), 0.005) << "the parabola's";
+}
+
+// ---- Events ---------------------------------------------------------------------
+
+struct Published {
+    UniversalTime time;
+    std::string code;
+};
+
+std::vector<Published> PublishedList() {
+    std::ifstream file = Data("published-2019-01.txt");
+    std::vector<Published> list;
+    std::string line;
+    while (std::getline(file, line)) {
+        int y = 0;
+        unsigned m = 0, d = 0;
+        int hour = 0, minute = 0;
+        char code[16] = {};
+        if (line[0] != '#' && std::sscanf(line.c_str(), "%d-%u-%u %d:%d %15s", &y, &m, &d, &hour, &minute, code) == 6) {
+            list.push_back({At(year{y} / m / d, hours{hour}, minutes{minute}), code});
+        }
+    }
+    return list;
+}
+
+// The magazine's complete list of what could be seen, 2019 January 1-8: each
+// line within a minute of ours, none of ours missing from it, none extra.
+TEST(MoonEvents, MatchThePublishedListWithinAMinuteNothingMissingNothingExtra) {
+    const std::vector<Published> published = PublishedList();
+    ASSERT_EQ(published.size(), 46U);
+    std::vector<MoonEvent> seen = FindMoonEvents(At(2019y / 1 / 1), At(2019y / 1 / 8, 8h, 55min, 30s));
+    std::erase_if(seen, [](const MoonEvent& event) { return !event.visible; });
+    EXPECT_EQ(seen.size(), published.size());
+    struct Figures {
+        double largest = 0.0;
+        double squares = 0.0;
+        int count = 0;
+    };
+    std::map<std::string, Figures> byKind;
+    for (const Published& line : published) {
+        const auto ours = std::min_element(seen.begin(), seen.end(), [&line](const MoonEvent& a, const MoonEvent& b) {
+            const auto distance = [&line](const MoonEvent& event) {
+                return EventCode(event.moon, event.kind) == line.code ? abs(event.time - line.time) : 1000h;
+            };
+            return distance(a) < distance(b);
+        });
+        ASSERT_EQ(EventCode(ours->moon, ours->kind), line.code);
+        const double difference = duration<double>(ours->time - line.time).count();
+        EXPECT_LE(std::fabs(difference), 60.0) << line.code;
+        Figures& figures = byKind[line.code.substr(line.code.find('.') + 1)];
+        figures = {std::max(figures.largest, std::fabs(difference)), figures.squares + difference * difference,
+                   figures.count + 1};
+    }
+    for (const auto& [kind, figures] : byKind) {
+        std::cout << kind << ": " << figures.count << " events, largest difference " << figures.largest
+                  << " s, RMS " << std::sqrt(figures.squares / figures.count) << " s\n";
+    }
+}
+
+double Margin(const detail::MoonSight& sight, EventKind kind) {
+    switch (kind) {
+        case EventKind::TransitIngress:
+        case EventKind::TransitEgress:
+            return std::min(std::fabs(sight.sight.Reach() - 1.0), std::fabs(sight.TransitLight()));
+        case EventKind::ShadowIngress:
+        case EventKind::ShadowEgress:
+            return std::min(std::fabs(sight.shadow.Reach() - 1.0), std::fabs(sight.ShadowFacing()));
+        case EventKind::EclipseDisappearance:
+        case EventKind::EclipseReappearance:
+            return std::fabs(sight.sunlight.Reach() - 1.0);
+        case EventKind::OccultationDisappearance:
+        case EventKind::OccultationReappearance:
+            break;
+    }
+    return std::fabs(sight.sight.Reach() - 1.0);
+}
+
+// At each event's instant the moon's centre, or its shadow's, is on the limb
+// (or the terminator), and the apparent positions put it there too.
+TEST(MoonEvents, EachHappensOnTheLimbWhereTheApparentPositionsPutIt) {
+    detail::JupiterSystem system;
+    int onTheLimb = 0;
+    for (const MoonEvent& event : FindMoonEvents(At(2019y / 3 / 1), At(2019y / 4 / 1))) {
+        const double days = detail::ObserverDays(event.time);
+        EXPECT_LT(Margin(system.Sight(event.moon, days), event.kind), 2e-4) << EventCode(event.moon, event.kind);
+        if (event.kind == EventKind::OccultationReappearance || event.kind == EventKind::OccultationDisappearance) {
+            const ApparentMoon moon = ComputePreciseView(event.time).moons[static_cast<std::size_t>(event.moon)];
+            EXPECT_NEAR(std::hypot(moon.westRadii, moon.northRadii / 0.935), 1.0, 0.01);
+            ++onTheLimb;
+        }
+    }
+    EXPECT_GT(onTheLimb, 20);
+}
+
+// A minute-by-minute scan of each moon's four states (in transit, its shadow
+// seen on the disc, eclipsed, occulted) over years: every change is one event
+// of ours, and every event of ours one change. Years in the release build,
+// three weeks under the sanitizers.
+TEST(MoonEvents, NoneMissedNoneDoubledAgainstAScanEveryTwoMinutes) {
+#if defined(__SANITIZE_ADDRESS__)
+    const UniversalTime from = At(2024y / 1 / 1), until = At(2024y / 1 / 22);
+#else
+    const UniversalTime from = At(2025y / 1 / 1), until = At(2027y / 1 / 1);
+#endif
+    const std::vector<MoonEvent> events = FindMoonEvents(from, until);
+    std::vector<int> matched(events.size(), 0);
+    detail::JupiterSystem system;
+    constexpr double kStep = 2.0 / 1440.0;
+    int changes = 0;
+    for (const Moon moon : kMoons) {
+        std::optional<std::array<bool, 4>> before;
+        for (double t = detail::ObserverDays(from); t < detail::ObserverDays(until - 1ms); t += kStep) {
+            const detail::MoonSight sight = system.Sight(moon, t);
+            const std::array<bool, 4> now{sight.InTransit(), sight.ShadowSeen(), sight.Eclipsed(), sight.Occulted()};
+            for (std::size_t state = 0; before && state < now.size(); ++state) {
+                if (now[state] == (*before)[state]) {
+                    continue;
+                }
+                ++changes;
+                const auto kind = static_cast<EventKind>(2 * state + (now[state] ? 0 : 1));
+                const UniversalTime earliest = detail::UniversalTimeOf(t - kStep) - 1s;
+                const UniversalTime latest = detail::UniversalTimeOf(t) + 1s;
+                const auto found = std::find_if(events.begin(), events.end(), [&](const MoonEvent& event) {
+                    return event.moon == moon && event.kind == kind && event.time >= earliest && event.time <= latest;
+                });
+                EXPECT_NE(found, events.end()) << EventCode(moon, kind) << " near " << t;
+                matched[static_cast<std::size_t>(found - events.begin())] += found != events.end() ? 1 : 0;
+            }
+            before = now;
+        }
+    }
+    EXPECT_EQ(changes, static_cast<int>(events.size()));
+    EXPECT_TRUE(std::all_of(matched.begin(), matched.end(), [](int count) { return count == 1; }));
+}
+
+// A transit of Callisto that only grazes the disc (88 minutes) was missed when
+// the search's samples fell on either side of it at some distance.
+TEST(MoonEvents, AGrazingTransitIsFoundWhereverTheSearchBegins) {
+    const UniversalTime graze = At(1601y / 3 / 24, 9h);
+    for (int hour = 0; hour < 48; ++hour) {
+        const UniversalTime from = At(1601y / 1 / 1) + hours{hour};
+        int found = 0;
+        for (const MoonEvent& event : FindMoonEvents(from, from + days{100})) {
+            found += event.moon == Moon::Callisto && abs(event.time - graze) < 2h ? 1 : 0;
+        }
+        EXPECT_EQ(found, 2) << hour;
+    }
+}
+
+TEST(MoonEvents, AreComputedForTheYears1600To2500Only) {
+    EXPECT_NO_THROW(FindMoonEvents(At(1600y / 1 / 1), At(1600y / 1 / 1, 1h)));
+    EXPECT_NO_THROW(FindMoonEvents(At(2500y / 12 / 31, 23h), At(2501y / 1 / 1)));
+    EXPECT_THROW(FindMoonEvents(At(1600y / 1 / 1) - 1ms, At(1600y / 1 / 2)), OutsidePreciseYears);
+    EXPECT_THROW(FindMoonEvents(At(2500y / 12 / 31), At(2501y / 1 / 1) + 1ms), OutsidePreciseYears);
+    EXPECT_THROW(ComputePreciseView(At(2501y / 1 / 1)), OutsidePreciseYears);
+    EXPECT_NO_THROW(ComputePreciseView(At(1600y / 1 / 1)));
+}
+
+// ---- Apparent positions ------------------------------------------------------------
+
+// The window's short model errs by up to half a radius (Callisto); the two
+// agree within that, on the same side, and the angles and radii agree.
+TEST(PreciseView, AgreesWithTheWindowsModelWithinThatModelsError) {
+    for (int day = 0; day < 36500; day += 367) {
+        const UniversalTime when = At(1950y / 1 / 1) + days{day} + hours{day % 24};
+        const PreciseView view = ComputePreciseView(when);
+        const SatelliteOffsets model = ComputeSatelliteOffsets(when);
+        const std::array<double, 4> x{model.X1, model.X2, model.X3, model.X4};
+        for (std::size_t moon = 0; moon < 4; ++moon) {
+            EXPECT_NEAR(view.moons[moon].westRadii, x[moon], 0.5) << day << " " << moon;
+            EXPECT_NEAR(view.moons[moon].westArcmin, view.moons[moon].westRadii * view.equatorialRadiusArcmin, 1e-9);
+        }
+        EXPECT_NEAR(view.distanceAu, model.Delta, 0.01);
+        EXPECT_NEAR(view.equatorialRadiusArcmin, 1.6375 / model.Delta * 1.003, 0.01);
+    }
+}
+
+}  // namespace
+}  // namespace ephemeris
