@@ -1,35 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QTextStream>
 
 #include <cstdio>
 #include <cstdlib>
-#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "command_line.hpp"
 #include "window/form1.hpp"
 
 namespace {
-
-constexpr const char* kUsage = R"(Usage: %s [Qt options]
-Shows where Jupiter's four great moons, Io, Europa, Ganymede and Callisto, stand
-east or west of the planet for any local date and time, in one window.
-
-Options:
-  -h, --help   show this text and exit
-  --version    show the version and exit
-Satrivox has no options of its own beyond these; it takes Qt's standard ones,
-such as -platform NAME, -style NAME, -reverse and -qwindowgeometry WxH+X+Y.
-Any other argument is named once the window system is open, with status 2.
-
-Environment:
-  TZ               the time zone: a zone such as Europe/Paris, or a POSIX rule;
-                   unset, the system's zone
-  QT_SCALE_FACTOR  scales the window and its plot, for instance 1.5
-  LC_ALL, LANG     the language of the calendar's month and day names; numbers
-                   always use a decimal point
-  DISPLAY, WAYLAND_DISPLAY  the display to open the window on
-)";
 
 struct HeldMessage {
     QtMsgType type;
@@ -92,19 +73,26 @@ void ReleaseHeldMessages() {
     }
 }
 
+// The command line's work, without a display: a core application only.
+int RunWithoutAWindow(int argc, char* argv[]) {
+    const QCoreApplication application(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return app::RunCommandLine(QCoreApplication::arguments(), [] { return QDateTime::currentDateTimeUtc(); }, out, err);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     program = argv[0];
-    for (const std::string_view argument : std::vector<std::string_view>(argv + 1, argv + argc)) {
-        if (argument == "--version") {
-            std::printf("satrivox %s\n", SATRIVOX_VERSION);
-            return EXIT_SUCCESS;
-        }
-        if (argument == "--help" || argument == "-h") {
-            std::printf(kUsage, program);
-            return EXIT_SUCCESS;
-        }
+    QCoreApplication::setApplicationName(QStringLiteral("satrivox"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(SATRIVOX_VERSION));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (app::WantsCommandLine(arguments)) {
+        return RunWithoutAWindow(argc, argv);
     }
     defaultHandler = qInstallMessageHandler(HoldWhileOpeningThePlatform);
     QApplication application(argc, argv);
@@ -118,7 +106,6 @@ int main(int argc, char* argv[]) {
     }
     // The window's class and its Wayland application id name the desktop entry,
     // so docks and task switchers match the window to its launcher and icon.
-    QApplication::setApplicationName(QStringLiteral("satrivox"));
     QGuiApplication::setDesktopFileName(QStringLiteral(SATRIVOX_APP_ID));
     Form1 form;
     form.show();

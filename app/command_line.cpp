@@ -1,0 +1,264 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "command_line.hpp"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <algorithm>
+#include <optional>
+#include <stdexcept>
+
+#include "app/when_reader.hpp"
+#include "ephemeris/ephemeris.hpp"
+#include "window/observing_log.hpp"
+
+namespace app {
+namespace {
+
+using namespace std::chrono;
+
+constexpr int kMostDays = 731;
+constexpr int kBadInput = 2;
+constexpr int kFailure = 1;
+const QString kPickerFormat = QStringLiteral("MM/dd/yyyy HH:mm");
+
+// Input the command line cannot take: the message names it.
+struct BadInput : std::runtime_error {
+    using std::runtime_error::runtime_error;
+    explicit BadInput(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
+const char* const kEnvironment = R"(
+Without --events or --offsets, Satrivox opens its window and takes Qt's
+standard options, such as -platform NAME, -style NAME, -reverse and
+-qwindowgeometry WxH+X+Y; any other argument is named, with status 2.
+Bad input on the command line (an unknown option, a date it cannot read or
+outside the years it covers, --days 0, an unknown format) is named in one
+line on standard error, with status 2 and nothing on standard output.
+
+Environment:
+  TZ               the time zone: a zone such as Europe/Paris, or a POSIX rule;
+                   unset, the system's zone
+  QT_SCALE_FACTOR  scales the window and its plot, for instance 1.5
+  LC_ALL, LANG     the language of the calendar's month and day names; numbers
+                   always use a decimal point
+  DISPLAY, WAYLAND_DISPLAY  the display to open the window on
+)";
+
+struct Options {
+    QCommandLineOption events{QStringLiteral("events"),
+                              QStringLiteral("List the moons' transits, shadows, eclipses and occultations from WHEN.")};
+    QCommandLineOption days{QStringLiteral("days"), QStringLiteral("With --events: for N days, 1 to 731 (default 1)."),
+                            QStringLiteral("N"), QStringLiteral("1")};
+    QCommandLineOption format{QStringLiteral("format"),
+                              QStringLiteral("With --events: text (default), csv, or ics (an iCalendar file)."),
+                              QStringLiteral("text|csv|ics"), QStringLiteral("text")};
+    QCommandLineOption all{QStringLiteral("all"), QStringLiteral("With --events: add the events that cannot be seen, marked so.")};
+    QCommandLineOption offsets{QStringLiteral("offsets"),
+                               QStringLiteral("Print the four offsets for WHEN as the window shows them (its \"Copy offsets\" line).")};
+    QCommandLineOption precise{QStringLiteral("precise"),
+                               QStringLiteral("With --offsets: from the precise theory, not the window's model.")};
+    QCommandLineOption csv{QStringLiteral("csv"),
+                           QStringLiteral("With --offsets: CSV, time,moon,arcmin,west_radii,north_radii.")};
+    QCommandLineOption utc{QStringLiteral("utc"), QStringLiteral("Write times in UT instead of the local time of TZ.")};
+};
+
+QString ShownTime(ephemeris::UniversalTime instant, window::Clock clock) {
+    const window::ClockReading reading = window::ReadClock(instant, clock);
+    return reading.wallClock.toString(QStringLiteral("yyyy-MM-dd HH:mm")) + QLatin1Char(' ') + reading.zone;
+}
+
+// WHEN as a universal-time instant: the joined positional arguments, or now.
+ephemeris::UniversalTime When(const QStringList& words, const std::function<QDateTime()>& now) {
+    if (words.isEmpty()) {
+        return ephemeris::UniversalTime{milliseconds{now().toMSecsSinceEpoch()}};
+    }
+    const QString text = words.join(QLatin1Char(' '));
+    const WhenReading reading = ReadWhen(text.toStdString());
+    if (!reading.moment) {
+        throw BadInput(QStringLiteral("cannot read the date and time '%1': %2 (expected YYYY-MM-DD, "
+                                      "YYYY-MM-DD HH:MM[:SS], or ISO 8601 with Z or an offset)")
+                           .arg(text, QString::fromStdString(reading.problem)));
+    }
+    if (const auto* local = std::get_if<ephemeris::Instant>(&*reading.moment)) {
+        return ephemeris::UniversalTime{ephemeris::LocalToUT(*local).time_since_epoch()};
+    }
+    return std::get<ephemeris::UniversalTime>(*reading.moment);
+}
+
+void RequireOnlyWith(const QCommandLineParser& parser, const QList<const QCommandLineOption*>& options,
+                     const QString& command) {
+    for (const QCommandLineOption* option : options) {
+        if (parser.isSet(*option)) {
+            throw BadInput(QStringLiteral("--%1 goes with --%2").arg(option->names().constFirst(), command));
+        }
+    }
+}
+
+int Days(const QString& text) {
+    bool whole = false;
+    const int days = text.toInt(&whole);
+    if (!whole || days < 1 || days > kMostDays) {
+        throw BadInput(QStringLiteral("--days takes a whole number of days from 1 to %1, not '%2'").arg(kMostDays).arg(text));
+    }
+    return days;
+}
+
+void PrintEvents(const QCommandLineParser& parser, const Options& options, const std::function<QDateTime()>& now,
+                 QTextStream& out) {
+    const window::Clock clock = parser.isSet(options.utc) ? window::Clock::Universal : window::Clock::Local;
+    const int days = Days(parser.value(options.days));
+    const QString format = parser.value(options.format);
+    if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("ics")) {
+        throw BadInput(QStringLiteral("--format takes text, csv or ics, not '%1'").arg(format));
+    }
+    const ephemeris::UniversalTime from = When(parser.positionalArguments(), now);
+    const ephemeris::UniversalTime until = from + std::chrono::days{days};
+    if (!ephemeris::WithinPreciseYears(from)) {
+        throw BadInput(QStringLiteral("%1 is outside the years %2 to %3 that events are computed for")
+                           .arg(ShownTime(from, clock))
+                           .arg(ephemeris::kPreciseFirstYear)
+                           .arg(ephemeris::kPreciseLastYear));
+    }
+    if (!ephemeris::WithinPreciseYears(until - 1ms)) {
+        throw BadInput(QStringLiteral("%1 days from %2 run past the end of %3, the last year events are computed for")
+                           .arg(days)
+                           .arg(ShownTime(from, clock))
+                           .arg(ephemeris::kPreciseLastYear));
+    }
+    std::vector<ephemeris::MoonEvent> events = ephemeris::FindMoonEvents(from, until);
+    if (!parser.isSet(options.all)) {
+        std::erase_if(events, [](const ephemeris::MoonEvent& event) { return !event.visible; });
+    }
+    if (format == QLatin1String("csv")) {
+        out << window::EventsCsv(events, clock);
+    } else if (format == QLatin1String("ics")) {
+        out << window::EventsCalendar(events, now());
+    } else {
+        const QString span = days == 1 ? QStringLiteral("a day") : QStringLiteral("%1 days").arg(days);
+        out << QStringLiteral("Events of Jupiter's moons from %1, for %2").arg(ShownTime(from, clock), span) << "\n\n"
+            << (events.empty() ? QStringLiteral("No events.\n") : window::EventsText(events, clock));
+    }
+}
+
+void PrintOffsets(const QCommandLineParser& parser, const Options& options, const std::function<QDateTime()>& now,
+                  QTextStream& out) {
+    const window::Clock clock = parser.isSet(options.utc) ? window::Clock::Universal : window::Clock::Local;
+    const ephemeris::UniversalTime when = When(parser.positionalArguments(), now);
+    const bool precise = parser.isSet(options.precise);
+    std::array<double, 4> arcminutes{};
+    std::array<double, 4> west{};
+    std::optional<std::array<double, 4>> north;
+    if (precise) {
+        if (!ephemeris::WithinPreciseYears(when)) {
+            throw BadInput(QStringLiteral("precise offsets are computed for the years %1 to %2, not for %3")
+                               .arg(ephemeris::kPreciseFirstYear)
+                               .arg(ephemeris::kPreciseLastYear)
+                               .arg(ShownTime(when, clock)));
+        }
+        const ephemeris::PreciseView view = ephemeris::ComputePreciseView(when);
+        north.emplace();
+        for (std::size_t moon = 0; moon < 4; ++moon) {
+            arcminutes[moon] = view.moons[moon].westArcmin;
+            west[moon] = view.moons[moon].westRadii;
+            (*north)[moon] = view.moons[moon].northRadii;
+        }
+    } else {
+        const QDateTime local = window::ReadClock(when, window::Clock::Local).wallClock;
+        if (local.date().year() < 1601 || local.date().year() > 9999) {
+            throw BadInput(QStringLiteral("the window shows the years 1601 to 9999, not %1").arg(ShownTime(when, clock)));
+        }
+        const ephemeris::SatelliteOffsets offsets = ephemeris::ComputeSatelliteOffsets(when);
+        arcminutes = window::ModelArcminutes(offsets);
+        west = {offsets.X1, offsets.X2, offsets.X3, offsets.X4};
+    }
+    if (parser.isSet(options.csv)) {
+        out << "time,moon,arcmin,west_radii,north_radii\n";
+        for (std::size_t moon = 0; moon < 4; ++moon) {
+            out << window::IsoTime(when, clock) << ',' << window::MoonName(static_cast<ephemeris::Moon>(moon)) << ','
+                << QString::number(arcminutes[moon], 'f', 4) << ',' << QString::number(west[moon], 'f', 4) << ','
+                << (north ? QString::number((*north)[moon], 'f', 4) : QString()) << '\n';
+        }
+        return;
+    }
+    const window::ClockReading reading = window::ReadClock(when, clock);
+    std::array<QString, 4> shown;
+    for (std::size_t moon = 0; moon < 4; ++moon) {
+        shown[moon] = window::ArcminutesText(arcminutes[moon]);
+    }
+    out << window::OffsetsLine(reading.wallClock.toString(kPickerFormat), reading.zone, shown, precise) << '\n';
+}
+
+}  // namespace
+
+bool WantsCommandLine(const QStringList& arguments) {
+    static const QStringList kOurs{QStringLiteral("--events"), QStringLiteral("--offsets"), QStringLiteral("--days"),
+                                   QStringLiteral("--format"), QStringLiteral("--all"),     QStringLiteral("--precise"),
+                                   QStringLiteral("--csv"),    QStringLiteral("--utc"),     QStringLiteral("--help"),
+                                   QStringLiteral("--help-all"), QStringLiteral("-h"),      QStringLiteral("--version"),
+                                   QStringLiteral("-v")};
+    return std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
+                       [](const QString& argument) { return kOurs.contains(argument.section(QLatin1Char('='), 0, 0)); });
+}
+
+int RunCommandLine(const QStringList& arguments, const std::function<QDateTime()>& now, QTextStream& out,
+                   QTextStream& err) {
+    const Options options;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Shows where Jupiter's four great moons, Io, Europa, Ganymede and Callisto, stand\n"
+        "east or west of the planet for any local date and time, in one window. With\n"
+        "--events or --offsets it prints instead, without opening a window."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addOptions({options.events, options.days, options.format, options.all, options.offsets, options.precise,
+                       options.csv, options.utc});
+    parser.addPositionalArgument(QStringLiteral("WHEN"),
+                                 QStringLiteral("YYYY-MM-DD (that date's local noon: the night that follows it), "
+                                                "YYYY-MM-DD HH:MM[:SS] (local time, as the window's picker), or "
+                                                "ISO 8601 with Z or an offset; default: now."),
+                                 QStringLiteral("[WHEN]"));
+    QString text;
+    QTextStream result(&text);
+    try {
+        if (!parser.parse(arguments)) {
+            throw BadInput(parser.errorText());
+        }
+        if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+            out << parser.helpText() << kEnvironment;
+            return 0;
+        }
+        if (parser.isSet(version)) {
+            out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+            return 0;
+        }
+        const bool events = parser.isSet(options.events);
+        const bool offsets = parser.isSet(options.offsets);
+        if (events && offsets) {
+            throw BadInput(QStringLiteral("--events and --offsets cannot go together"));
+        }
+        if (events) {
+            RequireOnlyWith(parser, {&options.precise, &options.csv}, QStringLiteral("offsets"));
+            PrintEvents(parser, options, now, result);
+        } else if (offsets) {
+            RequireOnlyWith(parser, {&options.days, &options.format, &options.all}, QStringLiteral("events"));
+            PrintOffsets(parser, options, now, result);
+        } else {
+            RequireOnlyWith(parser, {&options.days, &options.format, &options.all}, QStringLiteral("events"));
+            RequireOnlyWith(parser, {&options.precise, &options.csv}, QStringLiteral("offsets"));
+            throw BadInput(QStringLiteral("--utc goes with --events or --offsets"));
+        }
+    } catch (const BadInput& bad) {
+        err << QCoreApplication::applicationName() << ": " << bad.what() << '\n';
+        return kBadInput;
+    } catch (const std::exception& fault) {
+        err << QCoreApplication::applicationName() << ": " << fault.what() << '\n';
+        return kFailure;
+    }
+    result.flush();
+    out << text;
+    return 0;
+}
+
+}  // namespace app

@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QTextStream>
+#include <QTimeZone>
+
+#include "app/when_reader.hpp"
+#include "command_line.hpp"
+#include "support.hpp"
+
+namespace satrivox::testing {
+namespace {
+
+using namespace std::chrono;
+
+const QDateTime kNow(QDate(2026, 12, 8), QTime(0, 42, 3), QTimeZone::utc());
+
+struct Outcome {
+    int status;
+    QString out;
+    QString err;
+};
+
+Outcome Satrivox(const QStringList& arguments) {
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    const int status = app::RunCommandLine(QStringList{"satrivox"} + arguments, [] { return kNow; }, outStream, errStream);
+    outStream.flush();
+    errStream.flush();
+    return {status, out, err};
+}
+
+QStringList Lines(const QString& text) {
+    return text.split('\n', Qt::SkipEmptyParts);
+}
+
+// ---- What WHEN may be ------------------------------------------------------------
+
+struct WhenRow {
+    const char* hazard;
+    const char* text;
+    std::optional<app::Moment> moment;  // nullopt: a problem, naming `problem`
+    const char* problem = "";
+};
+
+class Whens : public ::testing::TestWithParam<WhenRow> {};
+
+TEST_P(Whens, AreReadOrRefusedWithAReason) {
+    const app::WhenReading reading = app::ReadWhen(GetParam().text);
+    EXPECT_EQ(reading.moment, GetParam().moment);
+    EXPECT_NE(reading.problem.find(GetParam().problem), std::string::npos) << reading.problem;
+    EXPECT_EQ(reading.problem.empty(), reading.moment.has_value());
+}
+
+app::Moment Universal(int y, unsigned m, unsigned d, int h, int min, int s = 0, int ms = 0) {
+    return ephemeris::UniversalTime{Local(y, m, d, h, min, s, ms).time_since_epoch()};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, Whens,
+    ::testing::Values(WhenRow{"date_is_local_noon", "2019-01-05", Local(2019, 1, 5, 12, 0)},
+                      WhenRow{"local_minute", " 2019-01-05 21:30 ", Local(2019, 1, 5, 21, 30)},
+                      WhenRow{"local_second_with_t", "2024-02-29T23:59:59", Local(2024, 2, 29, 23, 59, 59)},
+                      WhenRow{"fraction_to_the_millisecond", "2019-01-05 21:30:15.2506", Local(2019, 1, 5, 21, 30, 15, 250)},
+                      WhenRow{"utc", "2019-01-05T21:30:15Z", Universal(2019, 1, 5, 21, 30, 15)},
+                      WhenRow{"offset_east_with_minutes", "2019-01-05T21:30+05:45", Universal(2019, 1, 5, 15, 45)},
+                      WhenRow{"offset_west_without_colon", "2019-01-05T21:30-0330", Universal(2019, 1, 6, 1, 0)},
+                      WhenRow{"offset_in_hours", "2019-01-05 01:00+02", Universal(2019, 1, 4, 23, 0)},
+                      WhenRow{"month_13", "2019-13-01", std::nullopt, "no month 13"},
+                      WhenRow{"february_30", "2019-02-30 10:00", std::nullopt, "no day 30 in 2019-02"},
+                      WhenRow{"hour_24", "2019-01-05 24:00", std::nullopt, "no time 24:00:00"},
+                      WhenRow{"two_digit_year", "19-01-05", std::nullopt, "YYYY-MM-DD"},
+                      WhenRow{"words", "tomorrow", std::nullopt, "YYYY-MM-DD"},
+                      WhenRow{"seconds_cut_short", "2019-01-05 21:30:1", std::nullopt, "SS"},
+                      WhenRow{"offset_of_a_day", "2019-01-05T21:30+24:00", std::nullopt, "no offset of 24:00"},
+                      WhenRow{"text_after_the_zone", "2019-01-05T21:30Zulu", std::nullopt, "after the time"},
+                      WhenRow{"empty", "", std::nullopt, "YYYY-MM-DD"}),
+    kHazardName);
+
+// ---- Events ----------------------------------------------------------------------
+
+// The night of 2019 January 5-6 as a table: from local noon, times rounded to
+// the minute as the magazines print them, with their zone, the moon, words and code.
+TEST(CommandLine, EventsAsATableFromTheDatesLocalNoon) {
+    const ScopedTimeZone zone("Europe/Lisbon");
+    const Outcome run = Satrivox({"--events", "2019-01-05", "--days", "2"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QStringList lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 20);
+    EXPECT_EQ(lines[0], "Events of Jupiter's moons from 2019-01-05 12:00 WET, for 2 days");
+    EXPECT_TRUE(lines[1].startsWith("Date        Time   Zone  Moon      Event"));
+    EXPECT_EQ(lines[2].simplified(), "2019-01-05 12:22 WET Ganymede Ganymede's shadow starts to cross the disc III.Sh.I");
+    EXPECT_EQ(lines[15].simplified(), "2019-01-06 14:25 WET Io Io reappears from behind Jupiter I.Oc.R");
+    EXPECT_EQ(lines[2].indexOf("III.Sh.I"), lines[15].indexOf("I.Oc.R")) << "in columns";
+}
+
+// CSV: a header, then each event's instant to the second with its offset (or
+// Z), its moon, code and words; the local clock follows the zone, daylight time
+// included.
+TEST(CommandLine, EventsAsCsvWithEachTimesOffset) {
+    const QRegularExpression line(R"(^(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d)(Z|[-+]\d\d:\d\d),(Io|Europa|Ganymede|Callisto),)"
+                                  R"((I|II|III|IV)\.(Tr\.[IE]|Sh\.[IE]|Ec\.[DR]|Oc\.[DR]),[^,"]+$)");
+    for (const auto& [zone, arguments, offset] :
+         {std::tuple{"Europe/Lisbon", QStringList{"2019-01-05", "--utc"}, "Z"}, {"America/New_York", QStringList{"2019-01-05"}, "-05:00"},
+          {"America/New_York", QStringList{"2019-07-05"}, "-04:00"}, {"Asia/Kathmandu", QStringList{"2019-01-05"}, "+05:45"}}) {
+        const ScopedTimeZone scoped(zone);
+        const Outcome run = Satrivox(QStringList{"--events", "--format", "csv"} + arguments);
+        const QStringList lines = Lines(run.out);
+        ASSERT_GT(lines.size(), 3) << zone;
+        EXPECT_EQ(lines[0], "time,moon,code,event");
+        for (const QString& event : lines.mid(1)) {
+            const QRegularExpressionMatch match = line.match(event);
+            EXPECT_TRUE(match.hasMatch() && match.captured(2) == offset) << event.toStdString();
+        }
+    }
+    const ScopedTimeZone utc("UTC");
+    const Outcome unseen = Satrivox({"--events", "2019-01-02", "--format", "csv", "--all", "--utc"});
+    EXPECT_TRUE(unseen.out.contains("Z,Io,I.Oc.D,Io disappears behind Jupiter (unseen: Io is in Jupiter's shadow)\n"));
+}
+
+// Events that cannot be seen are left out unless asked for, and marked then.
+TEST(CommandLine, UnseenEventsOnlyWithAll) {
+    const ScopedTimeZone zone("UTC");
+    const Outcome seen = Satrivox({"--events", "2019-01-01", "--days", "7"});
+    const Outcome all = Satrivox({"--events", "2019-01-01", "--days", "7", "--all"});
+    EXPECT_FALSE(seen.out.contains("unseen"));
+    EXPECT_EQ(all.out.count("(unseen: "), 12) << "Oc.D and Ec.R of each eclipse followed by an occultation";
+    EXPECT_EQ(Lines(all.out).size() - Lines(seen.out).size(), 12);
+}
+
+// RFC 5545: CRLF, lines folded at 75 octets, one calendar event per
+// phenomenon (a transit from ingress to egress), an instant for an end listed
+// alone, unique ids, the time stamp.
+TEST(CommandLine, EventsAsAnICalendarFile) {
+    const ScopedTimeZone zone("Europe/Paris");
+    const Outcome run = Satrivox({"--events", "2019-01-05", "--format", "ics", "--days", "2"});
+    ASSERT_EQ(run.status, 0);
+    const QByteArray bytes = run.out.toUtf8();
+    EXPECT_TRUE(bytes.startsWith("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:") && bytes.endsWith("END:VCALENDAR\r\n"));
+    EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"));
+    QSet<QByteArray> ids;
+    for (const QByteArray& line : bytes.split('\n')) {
+        EXPECT_LE(line.size(), 76) << line.toStdString();  // 75 octets and the CR
+        if (line.startsWith("UID:")) {
+            ids.insert(line);
+        }
+        EXPECT_FALSE(line.startsWith("DTSTAMP:") && line != "DTSTAMP:20261208T004203Z\r");
+    }
+    EXPECT_EQ(bytes.count("BEGIN:VEVENT"), 10) << "7 passages, an eclipse's start and an occultation's end, "
+                                                 "a transit whose end falls after the span";
+    EXPECT_EQ(bytes.count("DTEND:"), 7);
+    EXPECT_EQ(ids.size(), 10);
+    EXPECT_TRUE(bytes.contains("SUMMARY:Io crosses Jupiter\r\n"));
+    EXPECT_TRUE(bytes.contains("SUMMARY:Io starts to cross the disc\r\n"));
+    EXPECT_TRUE(bytes.contains("DTSTART:20190105T145225Z\r\nDTEND:20190105T170340Z\r\n"));
+}
+
+struct BadRow {
+    const char* hazard;
+    QStringList arguments;
+    const char* says;
+};
+
+class BadInput : public ::testing::TestWithParam<BadRow> {};
+
+// One line on standard error naming what is wrong, status 2, nothing printed.
+TEST_P(BadInput, IsNamedInOneLineWithStatusTwoAndNothingPrinted) {
+    const ScopedTimeZone zone("UTC");
+    const Outcome run = Satrivox(GetParam().arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.startsWith("satrivox: ") && run.err.endsWith('\n') && run.err.count('\n') == 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(GetParam().says)) << run.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, BadInput,
+    ::testing::Values(BadRow{"unreadable_date", {"--events", "2019-13-01"}, "'2019-13-01': there is no month 13"},
+                      BadRow{"no_days", {"--events", "--days", "0"}, "from 1 to 731, not '0'"},
+                      BadRow{"too_many_days", {"--events", "--days", "732"}, "not '732'"},
+                      BadRow{"days_in_words", {"--events", "--days=two"}, "not 'two'"},
+                      BadRow{"unknown_format", {"--events", "--format", "xml"}, "text, csv or ics, not 'xml'"},
+                      BadRow{"before_1600", {"--events", "1599-12-31"}, "1599-12-31 12:00 UTC is outside the years 1600 to 2500"},
+                      BadRow{"past_2500", {"--events", "2500-12-20", "--days", "30"}, "run past the end of 2500"},
+                      BadRow{"precise_before_1600", {"--offsets", "1599-06-01", "--precise"}, "1600 to 2500"},
+                      BadRow{"model_past_9999", {"--offsets", "0800-01-01"}, "1601 to 9999"},
+                      BadRow{"unknown_option", {"--events", "--bogus"}, "Unknown option 'bogus'"},
+                      BadRow{"both_commands", {"--events", "--offsets"}, "cannot go together"},
+                      BadRow{"offsets_option_with_events", {"--events", "--precise"}, "--precise goes with --offsets"},
+                      BadRow{"events_option_with_offsets", {"--offsets", "--all"}, "--all goes with --events"},
+                      BadRow{"option_without_command", {"--utc"}, "with --events or --offsets"}),
+    kHazardName);
+
+// ---- Offsets ---------------------------------------------------------------------
+
+// The line "Copy offsets" gives, from the window's model or the precise theory,
+// and as CSV with four decimals (no north for the model, which has none).
+TEST(CommandLine, OffsetsAsTheWindowCopiesThem) {
+    const ScopedTimeZone zone("Europe/Paris");
+    EXPECT_EQ(Satrivox({"--offsets", "2026-12-07", "21:00"}).out,
+              "12/07/2026 21:00 CET  Io -1.60  Europa -2.71  Ganymede -4.44  Callisto -8.78  arcmin\n");
+    EXPECT_EQ(Satrivox({"--offsets", "2026-12-07T20:00Z"}).out, Satrivox({"--offsets", "2026-12-07 21:00:59"}).out)
+        << "the model reads to the minute";
+    const QString precise = Satrivox({"--offsets", "2026-12-07 21:00", "--precise"}).out;
+    EXPECT_TRUE(precise.startsWith("12/07/2026 21:00 CET  Io -") && precise.endsWith("arcmin  precise\n")) << precise.toStdString();
+    const QStringList model = Lines(Satrivox({"--offsets", "2026-12-07 21:00", "--csv"}).out);
+    const QStringList theory = Lines(Satrivox({"--offsets", "2026-12-07 21:00", "--csv", "--precise", "--utc"}).out);
+    ASSERT_EQ(model.size(), 5);
+    ASSERT_EQ(theory.size(), 5);
+    EXPECT_EQ(model[0], "time,moon,arcmin,west_radii,north_radii");
+    EXPECT_TRUE(QRegularExpression(R"(^2026-12-07T21:00:00\+01:00,Io,-1\.60\d\d,-\d+\.\d{4},$)").match(model[1]).hasMatch()) << model[1].toStdString();
+    EXPECT_TRUE(QRegularExpression(R"(^2026-12-07T20:00:00Z,Callisto,-8\.\d{4},-\d+\.\d{4},-?\d\.\d{4}$)").match(theory[4]).hasMatch()) << theory[4].toStdString();
+}
+
+TEST(CommandLine, WithoutWhenItIsNow) {
+    const ScopedTimeZone zone("UTC");
+    EXPECT_TRUE(Satrivox({"--events", "--days", "1"}).out.startsWith("Events of Jupiter's moons from 2026-12-08 00:42 UTC, for a day"));
+    EXPECT_TRUE(Satrivox({"--offsets"}).out.startsWith("12/08/2026 00:42 UTC  Io "));
+}
+
+TEST(CommandLine, IsWantedOnlyForItsOwnOptions) {
+    EXPECT_TRUE(app::WantsCommandLine({"satrivox", "--events"}));
+    EXPECT_TRUE(app::WantsCommandLine({"satrivox", "--days=3"}));
+    EXPECT_TRUE(app::WantsCommandLine({"satrivox", "-platform", "offscreen", "--version"}));
+    EXPECT_FALSE(app::WantsCommandLine({"satrivox", "-platform", "offscreen"}));
+    EXPECT_FALSE(app::WantsCommandLine({"--events"})) << "the program's own name";
+}
+
+}  // namespace
+}  // namespace satrivox::testing
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName("satrivox");
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

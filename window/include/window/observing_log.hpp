@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+#include "ephemeris/moon_events.hpp"
+#include "ephemeris/satellite_model.hpp"
+
+namespace window {
+
+// What the window and the command line write for an observer's log: the
+// offsets of one instant, and lists of the moons' events in words, as text,
+// CSV (RFC 4180) or an iCalendar file (RFC 5545).
+
+QString MoonName(ephemeris::Moon moon);
+
+// The event in words, "Io's shadow starts to cross the disc"; for one that
+// cannot be seen, why: "(unseen: Io is in Jupiter's shadow)".
+QString EventWords(const ephemeris::MoonEvent& event);
+
+// How times are written: on the computer's own clock (its zone, as the window
+// reads it) or in universal time.
+enum class Clock { Local, Universal };
+
+// An instant on that clock: its calendar fields, the zone's abbreviation then
+// ("CET", "UTC") and its offset east of UT in seconds.
+struct ClockReading {
+    QDateTime wallClock;  // date and time of day, no zone of Qt's attached
+    QString zone;
+    int offsetSeconds = 0;
+};
+ClockReading ReadClock(ephemeris::UniversalTime instant, Clock clock);
+
+// ISO 8601 to the second with the offset, "2019-01-05T13:22:14+01:00", or with
+// "Z" in universal time.
+QString IsoTime(ephemeris::UniversalTime instant, Clock clock);
+
+// One line an event, with a heading: date, time to the nearest minute (as the
+// published tables print them), zone, moon, the event in words and its code,
+// in columns.
+QString EventsText(const std::vector<ephemeris::MoonEvent>& events, Clock clock);
+
+// A heading "time,moon,code,event" and one line an event, its time to the second.
+QString EventsCsv(const std::vector<ephemeris::MoonEvent>& events, Clock clock);
+
+// An iCalendar file (times in UT) with a calendar event for each phenomenon: a
+// transit, a shadow's passage, an eclipse or an occultation from its start to
+// its end where both are listed, and an instant for an end listed alone.
+// `stamp` is when the file is made (its DTSTAMP).
+QString EventsCalendar(const std::vector<ephemeris::MoonEvent>& events, const QDateTime& stamp);
+
+// The window's model offsets as its table shows them, in arcminutes: each
+// offset in radii times Jupiter's apparent semi-diameter, 1.6375' at 1 AU.
+std::array<double, 4> ModelArcminutes(const ephemeris::SatelliteOffsets& offsets);
+
+// The line "Copy offsets" gives: the time as the picker shows it, the zone,
+// each moon's offset with two decimals, "arcmin", and "precise" when the
+// offsets come from the precise theory:
+// "12/07/2026 21:00 CET  Io -1.60  Europa -2.71  Ganymede -4.44  Callisto -8.78  arcmin".
+QString OffsetsLine(const QString& shownTime, const QString& zone, const std::array<QString, 4>& arcminutes,
+                    bool precise);
+
+// An offset as the table shows it: two decimals, a minus sign when negative.
+QString ArcminutesText(double arcminutes);
+
+}  // namespace window

@@ -1,0 +1,269 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/observing_log.hpp"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <algorithm>
+#include <optional>
+
+#include "ephemeris/time_base.hpp"
+#include "instant_conversion.hpp"
+
+namespace window {
+namespace {
+
+using ephemeris::EventKind;
+using ephemeris::MoonEvent;
+
+// Jupiter's equatorial semi-diameter in arcminutes at 1 AU, as the model states it.
+constexpr double kArcminutesPerRadiusAtOneAU = 1.6375;
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("ObservingLog", text);
+}
+
+QString KindWords(EventKind kind) {
+    switch (kind) {
+        case EventKind::TransitIngress:
+            return Tr("%1 starts to cross the disc");
+        case EventKind::TransitEgress:
+            return Tr("%1 finishes crossing the disc");
+        case EventKind::ShadowIngress:
+            return Tr("%1's shadow starts to cross the disc");
+        case EventKind::ShadowEgress:
+            return Tr("%1's shadow finishes crossing the disc");
+        case EventKind::EclipseDisappearance:
+            return Tr("%1 disappears into Jupiter's shadow");
+        case EventKind::EclipseReappearance:
+            return Tr("%1 reappears from Jupiter's shadow");
+        case EventKind::OccultationDisappearance:
+            return Tr("%1 disappears behind Jupiter");
+        case EventKind::OccultationReappearance:
+            break;
+    }
+    return Tr("%1 reappears from behind Jupiter");
+}
+
+bool IsOccultation(EventKind kind) {
+    return kind == EventKind::OccultationDisappearance || kind == EventKind::OccultationReappearance;
+}
+
+// An event's instant to the nearest minute, as the published tables give them.
+ephemeris::UniversalTime ToTheMinute(ephemeris::UniversalTime instant) {
+    using namespace std::chrono;
+    return floor<minutes>(instant + 30s);
+}
+
+QString Code(const MoonEvent& event) {
+    return QString::fromStdString(ephemeris::EventCode(event.moon, event.kind));
+}
+
+// RFC 4180: a field with a comma, a quote or a line break goes in quotes, its quotes doubled.
+QString CsvField(QString field) {
+    if (field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) || field.contains(QLatin1Char('\n'))) {
+        field.replace(QLatin1String("\""), QLatin1String("\"\""));
+        return QLatin1Char('"') + field + QLatin1Char('"');
+    }
+    return field;
+}
+
+// RFC 5545 TEXT: backslashes, semicolons, commas and line breaks escaped.
+QString CalendarText(QString text) {
+    text.replace(QLatin1String("\\"), QLatin1String("\\\\"));
+    text.replace(QLatin1String(";"), QLatin1String("\\;"));
+    text.replace(QLatin1String(","), QLatin1String("\\,"));
+    text.replace(QLatin1String("\n"), QLatin1String("\\n"));
+    return text;
+}
+
+// A content line folded at 75 octets, as RFC 5545 asks, each line ending in CRLF.
+QByteArray Folded(const QString& line) {
+    const QByteArray octets = line.toUtf8();
+    QByteArray folded;
+    qsizetype start = 0;
+    qsizetype limit = 75;
+    while (octets.size() - start > limit) {
+        qsizetype end = start + limit;
+        while ((static_cast<unsigned char>(octets[end]) & 0xC0) == 0x80) {  // not inside a UTF-8 sequence
+            --end;
+        }
+        folded += octets.mid(start, end - start) + "\r\n ";
+        start = end;
+        limit = 74;  // the space that begins a continuation counts
+    }
+    return folded + octets.mid(start) + "\r\n";
+}
+
+QString CalendarTime(ephemeris::UniversalTime instant) {
+    return ReadClock(instant, Clock::Universal).wallClock.toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+}
+
+// The event that ends the phenomenon `start` begins: the next of its moon and kind.
+std::optional<MoonEvent> EndOf(const MoonEvent& start, const std::vector<MoonEvent>& events) {
+    const auto end = std::find_if(events.begin(), events.end(), [&start](const MoonEvent& event) {
+        return event.moon == start.moon && event.time > start.time &&
+               static_cast<int>(event.kind) / 2 == static_cast<int>(start.kind) / 2;
+    });
+    if (end == events.end() || static_cast<int>(end->kind) % 2 == 0) {
+        return std::nullopt;
+    }
+    return *end;
+}
+
+QString PhenomenonWords(const MoonEvent& event) {
+    const QString moon = MoonName(event.moon);
+    switch (event.kind) {
+        case EventKind::TransitIngress:
+            return Tr("%1 crosses Jupiter").arg(moon);
+        case EventKind::ShadowIngress:
+            return Tr("%1's shadow crosses Jupiter").arg(moon);
+        case EventKind::EclipseDisappearance:
+            return Tr("%1 in Jupiter's shadow").arg(moon);
+        default:
+            break;
+    }
+    return Tr("%1 behind Jupiter").arg(moon);
+}
+
+}  // namespace
+
+QString MoonName(ephemeris::Moon moon) {
+    static const std::array<const char*, 4> kNames{"Io", "Europa", "Ganymede", "Callisto"};
+    return Tr(kNames[static_cast<std::size_t>(moon)]);
+}
+
+QString EventWords(const MoonEvent& event) {
+    const QString moon = MoonName(event.moon);
+    QString words = KindWords(event.kind).arg(moon);
+    if (!event.visible) {
+        words += QLatin1Char(' ') + (IsOccultation(event.kind) ? Tr("(unseen: %1 is in Jupiter's shadow)")
+                                                                : Tr("(unseen: %1 is behind Jupiter)"))
+                                        .arg(moon);
+    }
+    return words;
+}
+
+ClockReading ReadClock(ephemeris::UniversalTime instant, Clock clock) {
+    if (clock == Clock::Universal) {
+        return {ToDateTime(ephemeris::Instant{instant.time_since_epoch()}), QStringLiteral("UTC"), 0};
+    }
+    const ephemeris::Instant local = ephemeris::UTToLocal(instant);
+    const auto offset = std::chrono::duration_cast<std::chrono::seconds>(local.time_since_epoch() - instant.time_since_epoch());
+    return {ToDateTime(local), QString::fromStdString(ephemeris::ZoneAbbreviation(instant)),
+            static_cast<int>(offset.count())};
+}
+
+QString IsoTime(ephemeris::UniversalTime instant, Clock clock) {
+    const ClockReading reading = ReadClock(std::chrono::floor<std::chrono::seconds>(instant), clock);
+    const QString time = reading.wallClock.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
+    if (clock == Clock::Universal) {
+        return time + QLatin1Char('Z');
+    }
+    const int east = std::abs(reading.offsetSeconds);
+    QString offset = QStringLiteral("%1%2:%3")
+                         .arg(reading.offsetSeconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                         .arg(east / 3600, 2, 10, QLatin1Char('0'))
+                         .arg(east / 60 % 60, 2, 10, QLatin1Char('0'));
+    if (east % 60 != 0) {  // local mean time, before standard time
+        offset += QStringLiteral(":%1").arg(east % 60, 2, 10, QLatin1Char('0'));
+    }
+    return time + offset;
+}
+
+QString EventsText(const std::vector<MoonEvent>& events, Clock clock) {
+    std::vector<QStringList> rows{{Tr("Date"), Tr("Time"), Tr("Zone"), Tr("Moon"), Tr("Event"), Tr("Code")}};
+    for (const MoonEvent& event : events) {
+        const ClockReading reading = ReadClock(ToTheMinute(event.time), clock);
+        rows.push_back({reading.wallClock.toString(QStringLiteral("yyyy-MM-dd")),
+                        reading.wallClock.toString(QStringLiteral("HH:mm")), reading.zone, MoonName(event.moon),
+                        EventWords(event), Code(event)});
+    }
+    std::array<qsizetype, 6> widths{};
+    for (const QStringList& row : rows) {
+        for (qsizetype column = 0; column < row.size(); ++column) {
+            widths[static_cast<std::size_t>(column)] = std::max(widths[static_cast<std::size_t>(column)], row[column].size());
+        }
+    }
+    QString text;
+    for (const QStringList& row : rows) {
+        QString line;
+        for (qsizetype column = 0; column < row.size(); ++column) {
+            line += column + 1 < row.size() ? row[column].leftJustified(widths[static_cast<std::size_t>(column)] + 2)
+                                            : row[column];
+        }
+        text += line + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString EventsCsv(const std::vector<MoonEvent>& events, Clock clock) {
+    QString csv = QStringLiteral("time,moon,code,event\n");
+    for (const MoonEvent& event : events) {
+        csv += QStringList{IsoTime(event.time, clock), MoonName(event.moon), Code(event), CsvField(EventWords(event))}.join(
+                   QLatin1Char(',')) +
+               QLatin1Char('\n');
+    }
+    return csv;
+}
+
+QString EventsCalendar(const std::vector<MoonEvent>& events, const QDateTime& stamp) {
+    QByteArray calendar = Folded(QStringLiteral("BEGIN:VCALENDAR")) + Folded(QStringLiteral("VERSION:2.0")) +
+                          Folded(QStringLiteral("PRODID:-//Satrivox//Events of Jupiter's moons//EN")) +
+                          Folded(QStringLiteral("CALSCALE:GREGORIAN")) + Folded(QStringLiteral("METHOD:PUBLISH"));
+    const QString dtstamp = stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    std::vector<bool> taken(events.size(), false);
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        if (taken[i]) {
+            continue;
+        }
+        const MoonEvent& event = events[i];
+        const std::optional<MoonEvent> end = static_cast<int>(event.kind) % 2 == 0 ? EndOf(event, events) : std::nullopt;
+        QStringList description{Code(event) + QLatin1Char(' ') + ReadClock(ToTheMinute(event.time), Clock::Universal)
+                                                                   .wallClock.toString(QStringLiteral("HH:mm")) +
+                                QStringLiteral(" UT: ") + EventWords(event)};
+        QStringList lines{QStringLiteral("BEGIN:VEVENT"),
+                          QStringLiteral("UID:%1-%2@satrivox.org").arg(CalendarTime(event.time), Code(event)),
+                          QStringLiteral("DTSTAMP:") + dtstamp, QStringLiteral("DTSTART:") + CalendarTime(event.time)};
+        if (end) {
+            taken[static_cast<std::size_t>(std::find(events.begin(), events.end(), *end) - events.begin())] = true;
+            lines << QStringLiteral("DTEND:") + CalendarTime(end->time)
+                  << QStringLiteral("SUMMARY:") + CalendarText(PhenomenonWords(event));
+            description << Code(*end) + QLatin1Char(' ') +
+                               ReadClock(ToTheMinute(end->time), Clock::Universal).wallClock.toString(QStringLiteral("HH:mm")) +
+                               QStringLiteral(" UT: ") + EventWords(*end);
+        } else {
+            lines << QStringLiteral("SUMMARY:") + CalendarText(EventWords(event));
+        }
+        lines << QStringLiteral("DESCRIPTION:") + CalendarText(description.join(QLatin1Char('\n')))
+              << QStringLiteral("TRANSP:TRANSPARENT") << QStringLiteral("END:VEVENT");
+        for (const QString& line : lines) {
+            calendar += Folded(line);
+        }
+    }
+    return QString::fromUtf8(calendar + Folded(QStringLiteral("END:VCALENDAR")));
+}
+
+std::array<double, 4> ModelArcminutes(const ephemeris::SatelliteOffsets& offsets) {
+    const double perRadius = kArcminutesPerRadiusAtOneAU / offsets.Delta;
+    return {offsets.X1 * perRadius, offsets.X2 * perRadius, offsets.X3 * perRadius, offsets.X4 * perRadius};
+}
+
+QString OffsetsLine(const QString& shownTime, const QString& zone, const std::array<QString, 4>& arcminutes,
+                    bool precise) {
+    QStringList fields{shownTime + QLatin1Char(' ') + zone};
+    for (std::size_t moon = 0; moon < arcminutes.size(); ++moon) {
+        fields << MoonName(static_cast<ephemeris::Moon>(moon)) + QLatin1Char(' ') + arcminutes[moon];
+    }
+    fields << QStringLiteral("arcmin");
+    if (precise) {
+        fields << QStringLiteral("precise");
+    }
+    return fields.join(QLatin1String("  "));
+}
+
+QString ArcminutesText(double arcminutes) {
+    return QString::number(arcminutes, 'f', 2);
+}
+
+}  // namespace window
