@@ -5,9 +5,11 @@
 Usage: draw-planet.py WIDTH HEIGHT OUTPUT.png [--alpha]
        draw-planet.py --icon SIZE OUTPUT.png
 Writes a 24-bit RGB PNG (or RGBA with --alpha, transparent outside the disc).
-The window's pictures are 29 x 27 (planet.png) and 59 x 55 (planet@2x.png, for
-a pixel ratio of 2): odd sizes, so that each has a middle pixel to put on the
-planet's ring.
+The window's pictures are 29 x 26 (planet.png) and 58 x 52 (planet@2x.png, for
+a pixel ratio of 2): the disc, flattened as Jupiter is, is centred on the
+middle pixel (WIDTH // 2, HEIGHT // 2), which goes on the planet's ring, and is
+as tall as the rows either side of that pixel allow; with an even height the
+row left over is the top one.
 An icon is SIZE x SIZE, transparent, with the planet as wide as the icon and
 flattened as Jupiter is. Every pixel is grey: red, green and blue are equal.
 """
@@ -29,16 +31,15 @@ def brightness(y):
     return BANDS[-1][1]
 
 
-def pixel(px, py, width, height):
-    """Returns (grey 0..255, coverage 0..1) for one pixel."""
-    radius_x = width / 2.0
-    radius_y = height / 2.0
+def pixel(px, py, centre, radii):
+    """Returns (grey 0..255, coverage 0..1) for one pixel of a disc."""
+    radius_x, radius_y = radii
     grey = 0.0
     covered = 0
     for sy in range(SUPERSAMPLES):
         for sx in range(SUPERSAMPLES):
-            x = (px + (sx + 0.5) / SUPERSAMPLES - radius_x) / radius_x
-            y = (py + (sy + 0.5) / SUPERSAMPLES - radius_y) / radius_y
+            x = (px + (sx + 0.5) / SUPERSAMPLES - centre[0]) / radius_x
+            y = (py + (sy + 0.5) / SUPERSAMPLES - centre[1]) / radius_y
             r2 = x * x + y * y
             if r2 <= 1.0:
                 limb = 0.55 + 0.45 * math.sqrt(1.0 - r2)
@@ -63,17 +64,22 @@ FLATTENING = 0.935  # polar over equatorial diameter
 def main():
     if sys.argv[1] == "--icon":
         size, output = int(sys.argv[2]), sys.argv[3]
-        write(size, max(1, round(size * FLATTENING)), output, alpha=True, canvas=size)
+        height = max(1, round(size * FLATTENING))
+        write(size, height, (size / 2.0, height / 2.0), (size / 2.0, height / 2.0), output, alpha=True, canvas=size)
     else:
-        write(int(sys.argv[1]), int(sys.argv[2]), sys.argv[3], alpha="--alpha" in sys.argv[4:], canvas=None)
+        width, height = int(sys.argv[1]), int(sys.argv[2])
+        middle = (width // 2 + 0.5, height // 2 + 0.5)
+        radius_y = min(height // 2, height - height // 2 - 1) + 0.5
+        radius_x = min(radius_y / FLATTENING, min(width // 2, width - width // 2 - 1) + 0.5)
+        write(width, height, middle, (radius_x, radius_y), sys.argv[3], alpha="--alpha" in sys.argv[4:], canvas=None)
 
 
-def write(width, height, output, alpha, canvas):
+def write(width, height, centre, radii, output, alpha, canvas):
     rows = []
     for py in range(height):
         row = []
         for px in range(width):
-            grey, coverage = pixel(px, py, width, height)
+            grey, coverage = pixel(px, py, centre, radii)
             if alpha:
                 # Colour of the disc itself, coverage as opacity.
                 solid = round(grey / coverage) if coverage else 0

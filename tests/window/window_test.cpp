@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "support.hpp"
+#include "events_dialog.hpp"
 #include "window/form1.hpp"
 
 namespace satrivox::testing {
@@ -286,7 +287,8 @@ TEST_F(Plot, RepaintsOnlyWhatItChanged) {
 // again at the new ratio. Wherever a moon's place falls, its dot is one disc,
 // symmetric both ways, on the device pixel nearest that place; the ring is one
 // circle on the same pixel as a dot at offset 0; an erase leaves nothing lit;
-// and the picture, drawn for ratio 1 or 2, has its middle pixel on the ring's.
+// and the picture, drawn for ratio 1 or 2 at the control's size, 29 x 26, has
+// its middle pixel on the ring's, and its disc within those 26 rows.
 TEST_F(Plot, ShapesAndPictureAreExactAtEveryScaleFactor) {
     form->show();
     Click("Check2");
@@ -327,6 +329,7 @@ TEST_F(Plot, ShapesAndPictureAreExactAtEveryScaleFactor) {
         }
         EXPECT_TRUE(picture.width() % 2 == 1 && picture.height() % 2 == 1 && picture.center() == centre) << ratio;
         const QImage drawn(ratio == 1.0 ? ":/window/planet.png" : ":/window/planet@2x.png");
+        EXPECT_EQ(drawn.size(), Get("Image1")->size() * (ratio == 1.0 ? 1 : 2)) << "the control's 29 x 26";
         const QRect area(centre - QPoint(drawn.width() / 2, drawn.height() / 2), drawn.size());
         EXPECT_TRUE((ratio != 1.0 && ratio != 2.0) || shown.copy(area) == drawn.convertToFormat(shown.format())) << ratio;
         ratios.insert(ratio);
@@ -430,6 +433,9 @@ TEST_F(FormTest, NightColoursShowNoGreenOrBlueLightAndGiveTodaysBack) {
     Trigger("actionNightColours");
     Trigger("actionMoonNames");
     Click("Check2");
+    Get("Text1")->setFocus();
+    EXPECT_EQ(Count(form->grab().toImage(), kGreenOrBlue), 0) << "a text cursor in the step box";
+    Get("Command1")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(Count(form->grab().toImage(), kGreenOrBlue), 0) << "idle, focus on the picture's check box";
     Click("Command2");
@@ -480,7 +486,7 @@ TEST_F(Form, ViewCommandsHaveKeysThatWorkFromEveryControlAndEditNothing) {
     for (int key = 0; key < keys.keyCount(); ++key) {
         standard << QKeySequence::keyBindings(static_cast<QKeySequence::StandardKey>(keys.value(key)));
     }
-    ASSERT_EQ(form->actions().size(), 4);
+    ASSERT_EQ(form->actions().size(), 6);
     for (const char* control : {"Command1", "DTPicker1", "Text1", "Command2", "Command4", "Check1", "Check2"}) {
         Get(control)->setFocus();
         const QString step = Get<QLineEdit>("Text1")->text(), picked = Picker()->text();
@@ -490,6 +496,11 @@ TEST_F(Form, ViewCommandsHaveKeysThatWorkFromEveryControlAndEditNothing) {
             QTest::keySequence(QApplication::focusWidget(), action->shortcut());
             QTest::keySequence(QApplication::focusWidget(), action->isCheckable() ? action->shortcut() : QKeySequence());
             EXPECT_EQ(triggered.count(), action->isCheckable() ? 2 : 1) << control << ": " << action->text().toStdString();
+            if (auto* events = form->findChild<QDialog*>("EventsDialog"); events != nullptr && events->isVisible()) {
+                events->close();  // back to the window, as the dialog's Close does
+                Show();
+                Get(control)->setFocus();
+            }
         }
         EXPECT_TRUE(Get<QLineEdit>("Text1")->text() == step && Picker()->text() == picked) << control;
     }
@@ -709,6 +720,159 @@ TEST_F(FormTest, FaultIsReportedAndTheWindowLivesOnInIdle) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(std::string(control) == "Check1" || Picker()->dateTime() == kNoon) << "the animation did not step";
     }
+}
+
+// ---- Precise positions and the events dialog ----------------------------------------
+
+// With precise positions the dots and numbers are the precise theory's, the
+// ring is the disc's own size (8 pixels), and the copied line says "precise";
+// off again, the window is what it was, to the bit. The choice is remembered.
+TEST_F(Plot, PrecisePositionsDrawTheTheoryAndGiveTheModelBackExactly) {
+    ephemeris::PreciseView precise;
+    const std::array<double, 4> pixels{30, -55, 100, -180};
+    for (std::size_t moon = 0; moon < 4; ++moon) {
+        precise.moons[moon].westRadii = pixels[moon] / (6.0 / 46.0 * 60.0);
+        precise.moons[moon].westArcmin = precise.moons[moon].westRadii * 0.5;
+    }
+    environment.computePrecise = [&precise](ephemeris::UniversalTime) { return precise; };
+    Open();
+    const QImage model = form->Surface();
+    const QStringList numbers = Offsets();
+    Trigger("actionPrecisePositions");
+    EXPECT_EQ(Offsets(), QStringList({"1.92", "-3.51", "6.39", "-11.50"}));
+    const QImage& surface = form->Surface();
+    const std::array<QRgb, 4> colours{kRed, kCyan, qRgb(255, 255, 200), kWhite};
+    for (std::size_t moon = 0; moon < 4; ++moon) {
+        EXPECT_EQ(surface.pixel(kCentreX + static_cast<int>(pixels[moon]), kRow), colours[moon]) << moon;
+    }
+    EXPECT_TRUE(surface.pixel(kCentreX + 8, kRow) == kWhite && surface.pixel(kCentreX + 6, kRow) != kWhite) << "the disc's radius";
+    Trigger("actionCopyOffsets");
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith("Callisto -11.50  arcmin  precise"));
+    Trigger("actionPrecisePositions");
+    EXPECT_TRUE(form->Surface() == model && Offsets() == numbers);
+    Trigger("actionPrecisePositions");
+    Open();
+    EXPECT_TRUE(Get<QAction>("actionPrecisePositions")->isChecked() && Offsets().front() == "1.92") << "remembered";
+}
+
+// The events dialog, opened from its key on the picker's date: a night, a
+// week or a month of events from local noon as FindMoonEvents finds them.
+class EventsDialog : public FormTest {
+protected:
+    void SetUp() override {
+        Open();
+        Show();
+        Picker()->setDateTime({QDate(2019, 1, 5), QTime(23, 0)});
+        QTest::keySequence(form.get(), QKeySequence("Ctrl+Shift+E"));
+        dialog = form->findChild<QDialog*>("EventsDialog");
+        ASSERT_TRUE(dialog != nullptr && Active(dialog));
+        table = dialog->findChild<QTableView*>("eventTable");
+    }
+    // The window with the keyboard, not merely one beside it (QWindow::isActive).
+    static bool Active(QDialog* window) {
+        return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+    }
+    QString Cell(int row, int column, int role = Qt::DisplayRole) const {
+        return table->model()->index(row, column).data(role).toString();
+    }
+    int Row(const QString& code) const {
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            if (Cell(row, 4) == code) {
+                return row;
+            }
+        }
+        return -1;
+    }
+    QDialog* dialog = nullptr;
+    QTableView* table = nullptr;
+};
+
+TEST_F(EventsDialog, ListsEachSpanFromLocalNoonInLocalTime) {
+    ASSERT_EQ(table->model()->rowCount(), 13);
+    EXPECT_EQ(QStringList({Cell(0, 0), Cell(0, 1), Cell(0, 2), Cell(0, 3), Cell(0, 4)}),
+              QStringList({"01/05/2019", "12:22 UTC", "Ganymede", "Ganymede's shadow starts to cross the disc", "III.Sh.I"}));
+    EXPECT_TRUE(Cell(0, 0, Qt::AccessibleTextRole).contains("January") && Cell(0, 0, Qt::AccessibleTextRole).contains("2019"))
+        << "a screen reader hears the date in words";
+    auto* span = dialog->findChild<QComboBox*>("spanBox");
+    for (const auto& [index, days] : {std::pair{1, 7}, {2, 31}}) {
+        span->setCurrentIndex(index);
+        const auto from = ephemeris::UniversalTime{std::chrono::sys_days{std::chrono::year{2019} / 1 / 5} + std::chrono::hours{12}};
+        auto events = ephemeris::FindMoonEvents(from, from + std::chrono::days{days});
+        std::erase_if(events, [](const ephemeris::MoonEvent& event) { return !event.visible; });
+        EXPECT_EQ(table->model()->rowCount(), static_cast<int>(events.size())) << days;
+    }
+    const ScopedTimeZone zone("Asia/Kathmandu");
+    span->setCurrentIndex(0);
+    EXPECT_TRUE(Cell(0, 1).endsWith("+0545") && Cell(0, 0) == "01/05/2019") << "noon here is 06:15 UT";
+}
+
+// Enter or a double-click sets the picker to the event's instant and plots it:
+// with precise positions, Io leaving the disc is on the ring. Tracking, which
+// would move the picker on, stops.
+TEST_F(EventsDialog, ChoosingAnEventPlotsItsInstantAndPutsTheMoonOnTheLimb) {
+    Trigger("actionPrecisePositions");
+    Click("Check1");
+    table->setFocus();
+    table->setCurrentIndex(table->model()->index(Row("I.Tr.E"), 0));
+    QTest::keyClick(table, Qt::Key_Return);
+    EXPECT_EQ(Mode(), "Idle");
+    EXPECT_EQ(Picker()->dateTime().toString("MM/dd/yyyy HH:mm"), "01/05/2019 17:03");
+    const int side = Get<QLabel>("Label8")->text().startsWith('-') ? -1 : 1;
+    EXPECT_EQ(form->Surface().pixel(kCentreX + side * 8, kRow), kRed) << "Io's dot on the ring";
+    const QPoint ingress = table->visualRect(table->model()->index(Row("III.Tr.I"), 3)).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, ingress);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, ingress);
+    EXPECT_EQ(Picker()->dateTime().toString("HH:mm:ss"), "14:59:00");
+    EXPECT_LE(std::abs(Get<QLabel>("Label10")->text().toDouble()), 0.28) << "Ganymede within a radius of the centre";
+}
+
+// Ctrl+C copies the chosen rows (all of them if none); the list saves as CSV or
+// as an iCalendar file, and a file that cannot be written is said so.
+TEST_F(EventsDialog, CopiesAndSavesTheList) {
+    table->setFocus();
+    QTest::keySequence(table, QKeySequence::Copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().count(QLatin1Char(10)), 14) << "a heading and every row";
+    table->selectRow(1);
+    QTest::keySequence(table, QKeySequence::Copy);
+    const QStringList copied = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    EXPECT_TRUE(copied.size() == 2 && copied[1].endsWith("I.Sh.I")) << copied.join('|').toStdString();
+    QTemporaryDir folder;
+    auto* events = static_cast<window::EventsDialog*>(dialog);
+    for (const char* name : {"night.csv", "night.ics"}) {
+        EXPECT_TRUE(events->SaveTo(folder.filePath(name)).isEmpty());
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readLine().startsWith(QString(name).endsWith("csv") ? "time,moon,code,event" : "BEGIN:VCALENDAR")) << name;
+    }
+    EXPECT_FALSE(events->SaveTo(folder.filePath("no/such/folder/night.csv")).isEmpty());
+}
+
+// The span and the dialog's place are remembered; Tab reaches every control in
+// order; night colours reach it, with no green or blue light.
+TEST_F(EventsDialog, RemembersItsSpanAndPlaceAndWorksByKeyboardAndAtNight) {
+    dialog->findChild<QComboBox*>("spanBox")->setCurrentIndex(1);
+    dialog->move(dialog->pos() + QPoint(37, 21));
+    const QPoint place = dialog->pos();
+    dialog->close();
+    Open();
+    Show();
+    QTest::keySequence(form.get(), QKeySequence("Ctrl+Shift+E"));
+    dialog = form->findChild<QDialog*>("EventsDialog");
+    ASSERT_TRUE(dialog != nullptr && Active(dialog));
+    EXPECT_EQ(dialog->findChild<QComboBox*>("spanBox")->currentIndex(), 1);
+    EXPECT_EQ(dialog->pos(), place);
+    dialog->findChild<QWidget*>("fromDate")->setFocus();
+    QStringList order;
+    for (int step = 0; step < 12 && order.size() < 7; ++step) {
+        if (const QString name = QApplication::focusWidget()->objectName(); order.isEmpty() || order.back() != name) {
+            order << name;
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(order, QStringList({"fromDate", "spanBox", "eventTable", "showButton", "copyButton", "saveButton", "closeButton"}));
+    QTest::keySequence(dialog, QKeySequence("Ctrl+Shift+N"));
+    EXPECT_TRUE(Get<QAction>("actionNightColours")->isChecked()) << "the view's keys work in the dialog";
+    EXPECT_EQ(Count(dialog->grab().toImage(), kGreenOrBlue), 0) << "with the date's field edited";
 }
 
 // ---- Long runs ---------------------------------------------------------------------

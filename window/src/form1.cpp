@@ -20,6 +20,7 @@
 #include <exception>
 
 #include "caption_fit.hpp"
+#include "events_dialog.hpp"
 #include "focus_frame_style.hpp"
 #include "instant_conversion.hpp"
 #include "night_colours.hpp"
@@ -28,6 +29,7 @@
 #include "ui_form1.h"
 #include "view_settings.hpp"
 #include "window/leading_number.hpp"
+#include "window/observing_log.hpp"
 
 // Off unless enabled (QT_LOGGING_RULES="satrivox.plot.debug=true"): lets a
 // packaging test see the packaged program reach its first plot.
@@ -38,12 +40,8 @@ namespace {
 constexpr int kAnimationIntervalMs = 100;
 constexpr int kTrackingIntervalMs = 1000;
 constexpr short kCenterY = 150;
-// Jupiter's equatorial semi-diameter in arcminutes at 1 AU.
-constexpr double kArcminutesPerRadiusAtOneAU = 1.6375;
 constexpr double kMillisecondsPerMinute = 60000.0;
 constexpr qreal kPaintStripRows = 16.0;
-const std::array<QString, 4> kMoonNames{QStringLiteral("Io"), QStringLiteral("Europa"), QStringLiteral("Ganymede"),
-                                        QStringLiteral("Callisto")};
 
 // An interval of 0 means no ticks, where QTimer would fire continuously.
 void SetInterval(QTimer& timer, int milliseconds) {
@@ -131,7 +129,9 @@ void Form1::ConnectHandlers() {
     toggle(ui->actionMirrorEastWest, &window::ViewOptions::mirrored);
     toggle(ui->actionNightColours, &window::ViewOptions::nightColours);
     toggle(ui->actionMoonNames, &window::ViewOptions::moonNames);
+    toggle(ui->actionPrecisePositions, &window::ViewOptions::precisePositions);
     connect(ui->actionCopyOffsets, &QAction::triggered, this, &Form1::CopyOffsets);
+    connect(ui->actionEvents, &QAction::triggered, this, &Form1::ShowEvents);
 }
 
 void Form1::Form_Load() {
@@ -150,9 +150,8 @@ void Form1::Form_Load() {
 }
 
 void Form1::PlotJupiter(const QDateTime& TheTime) {
-    const ephemeris::UniversalTime universal = PlottedInstant(TheTime);
-    const ephemeris::SatelliteOffsets offsets = environment_.computeOffsets(universal);
-    const window::MoonOffsets x{offsets.X1, offsets.X2, offsets.X3, offsets.X4};
+    const Plotted plotted = Compute(TheTime, PlottedInstant(TheTime));
+    const window::MoonOffsets& x = plotted.radii;
 
     window::PlotDrawing plot(surface_, PlotCentre(), view_);
     QRegion drawn;
@@ -173,7 +172,7 @@ void Form1::PlotJupiter(const QDateTime& TheTime) {
         drawn += plot.Picture(picture_);
     }
 
-    plotted_ = Plotted{TheTime, universal, offsets};
+    plotted_ = plotted;
     ShowOffsets();
     state_.LastOffset = x;
     ui->actionCopyOffsets->setEnabled(true);
@@ -190,19 +189,17 @@ std::array<QLabel*, 4> Form1::OffsetLabels() const {
 // with its moon and unit, and the plot as the moons' order from left to right
 // with the planet among them; each is announced when it changes, and only then.
 void Form1::ShowOffsets() {
-    const ephemeris::SatelliteOffsets& offsets = plotted_->offsets;
-    const double arcminutesPerRadius = kArcminutesPerRadiusAtOneAU / offsets.Delta * (view_.mirrored ? -1.0 : 1.0);
-    const std::array<double, 4> x{offsets.X1, offsets.X2, offsets.X3, offsets.X4};
     std::array<std::pair<double, QString>, 5> leftToRight{{{0.0, tr("Jupiter")}}};
-    for (std::size_t moon = 0; moon < x.size(); ++moon) {
-        const double shown = x[moon] * arcminutesPerRadius;
+    for (std::size_t moon = 0; moon < plotted_->arcminutes.size(); ++moon) {
+        const double shown = view_.mirrored ? -plotted_->arcminutes[moon] : plotted_->arcminutes[moon];
+        const QString name = window::MoonName(static_cast<ephemeris::Moon>(moon));
         QLabel* label = OffsetLabels()[moon];
-        label->setText(QString::number(shown, 'f', 2));
-        const QString spoken = tr("%1, %2 arcminutes").arg(kMoonNames[moon], label->text());
+        label->setText(window::ArcminutesText(shown));
+        const QString spoken = tr("%1, %2 arcminutes").arg(name, label->text());
         if (label->accessibleName() != spoken) {
             label->setAccessibleName(spoken);
         }
-        leftToRight[moon + 1] = {shown, kMoonNames[moon]};
+        leftToRight[moon + 1] = {shown, name};
     }
     std::stable_sort(leftToRight.begin(), leftToRight.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     QStringList names;
@@ -210,6 +207,24 @@ void Form1::ShowOffsets() {
     if (const QString plot = tr("From left to right: %1").arg(names.join(QLatin1String(", "))); accessibleDescription() != plot) {
         setAccessibleDescription(plot);
     }
+}
+
+// The offsets for the instant from the window's model, or with precise
+// positions on from the precise theory; throws, with nothing changed, if either faults.
+Form1::Plotted Form1::Compute(const QDateTime& wallClock, ephemeris::UniversalTime universal) const {
+    Plotted plotted{wallClock, universal, {}, {}, view_.precisePositions};
+    if (view_.precisePositions) {
+        const ephemeris::PreciseView view = environment_.computePrecise(universal);
+        for (std::size_t moon = 0; moon < view.moons.size(); ++moon) {
+            plotted.radii[moon] = view.moons[moon].westRadii;
+            plotted.arcminutes[moon] = view.moons[moon].westArcmin;
+        }
+    } else {
+        const ephemeris::SatelliteOffsets offsets = environment_.computeOffsets(universal);
+        plotted.radii = {offsets.X1, offsets.X2, offsets.X3, offsets.X4};
+        plotted.arcminutes = window::ModelArcminutes(offsets);
+    }
+    return plotted;
 }
 
 ephemeris::UniversalTime Form1::PlottedInstant(const QDateTime& TheTime) const {
@@ -265,10 +280,18 @@ void Form1::SetView(const window::ViewOptions& view, bool save) {
             nightColours_->Apply(*this, widgets);
         }
     }
+    const bool theoryChanges = view.precisePositions != view_.precisePositions;
     view_ = view;
     ui->actionMirrorEastWest->setChecked(view.mirrored);
     ui->actionNightColours->setChecked(view.nightColours);
     ui->actionMoonNames->setChecked(view.moonNames);
+    ui->actionPrecisePositions->setChecked(view.precisePositions);
+    if (theoryChanges && plotted_) {  // the last plot's instant again, from the other theory
+        RunHandler([this] {
+            plotted_ = Compute(plotted_->wallClock, plotted_->universal);
+            state_.LastOffset = plotted_->radii;
+        });
+    }
     PreparePicture();
     RebuildSurface();
     if (plotted_) {
@@ -282,13 +305,41 @@ void Form1::SetView(const window::ViewOptions& view, bool save) {
 // One line for an observing log: the plotted date and time as the picker shows
 // them, the zone's abbreviation then, each moon's offset as the table shows it.
 void Form1::CopyOffsets() {
-    QStringList fields{plotted_->wallClock.toString(ui->DTPicker1->displayFormat()) + QLatin1Char(' ') +
-                       QString::fromStdString(ephemeris::ZoneAbbreviation(plotted_->universal))};
-    for (std::size_t moon = 0; moon < kMoonNames.size(); ++moon) {
-        fields << kMoonNames[moon] + QLatin1Char(' ') + OffsetLabels()[moon]->text();
+    const std::array<QLabel*, 4> labels = OffsetLabels();
+    QGuiApplication::clipboard()->setText(window::OffsetsLine(
+        plotted_->wallClock.toString(ui->DTPicker1->displayFormat()),
+        QString::fromStdString(ephemeris::ZoneAbbreviation(plotted_->universal)),
+        {labels[0]->text(), labels[1]->text(), labels[2]->text(), labels[3]->text()}, plotted_->precise));
+}
+
+// Made when first asked for, so that start-up pays nothing for it; it keeps
+// its place and span while the program runs, and works the view's keys too.
+void Form1::ShowEvents() {
+    if (eventsDialog_ == nullptr) {
+        eventsDialog_ = new window::EventsDialog(this);
+        eventsDialog_->addActions(actions());
+        nightColours_->Restyle(*eventsDialog_);
+        connect(eventsDialog_, &window::EventsDialog::eventChosen, this, [this](qint64 instant) {
+            RunHandler([this, instant] { ShowInstant(ephemeris::UniversalTime{std::chrono::milliseconds{instant}}); });
+        });
     }
-    fields << QStringLiteral("arcmin");
-    QGuiApplication::clipboard()->setText(fields.join(QLatin1String("  ")));
+    eventsDialog_->ListFrom(ui->DTPicker1->date());
+    eventsDialog_->show();
+    eventsDialog_->raise();
+    eventsDialog_->activateWindow();
+}
+
+// Tracking would move the picker on within a second: it stops. An animation
+// goes on from the event, as it does from "Now".
+void Form1::ShowInstant(ephemeris::UniversalTime instant) {
+    if (ui->Check1->isChecked()) {
+        ui->Check1->setChecked(false);
+        Check1_Click();
+    }
+    const ephemeris::Instant local = ephemeris::UTToLocal(instant);
+    ui->DTPicker1->setDateTime(window::ToDateTime(local));
+    present_ = PresentMoment{local, instant};
+    PlotJupiter(ui->DTPicker1->dateTime());
 }
 
 bool Form1::event(QEvent* event) {
@@ -375,8 +426,10 @@ void Form1::Check2_Click() {
 
 // The planet's picture as the view shows it, in the surface's own pixels, read
 // when first shown: reading it at start-up would load Qt's image plugins for a
-// picture most runs never show. Drawn for ratio 1 or 2 and scaled for any
-// other, to odd sizes, so that it has a middle pixel to put on the ring's.
+// picture most runs never show. Drawn for ratio 1 (29 x 26, the control's size)
+// and 2 (58 x 52), the disc centred on the middle pixel (width / 2, height / 2),
+// which goes on the ring's; for any other ratio the disc of the larger drawing
+// is scaled to the odd size that fits the control, so that it has a middle pixel.
 void Form1::PreparePicture() {
     if (ui->Image1->isHidden()) {
         return;
@@ -386,11 +439,18 @@ void Form1::PreparePicture() {
     if (source.isNull()) {
         source.load(ratio > 1.0 ? QStringLiteral(":/window/planet@2x.png") : QStringLiteral(":/window/planet.png"));
     }
-    const QSizeF wanted = QSizeF(ui->Image1->size()) * ratio / 2.0;
-    const QSize size(2 * static_cast<int>(wanted.width()) + 1, 2 * static_cast<int>(wanted.height()) + 1);
-    QImage shown = source.size() == size ? source : source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage shown = source;
+    if (const QSize size = ui->Image1->size() * ratio; shown.size() != size) {
+        const QPoint middle(source.width() / 2, source.height() / 2);
+        const QPoint reach(std::min(middle.x(), source.width() - 1 - middle.x()), std::min(middle.y(), source.height() - 1 - middle.y()));
+        const QSize odd(2 * ((size.width() - 1) / 2) + 1, 2 * ((size.height() - 1) / 2) + 1);
+        shown = source.copy(QRect(middle - reach, middle + reach)).scaled(odd, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
     shown = view_.nightColours ? window::NightTinted(shown) : shown;
-    picture_ = view_.mirrored ? shown.mirrored(true, false) : shown;
+    if (view_.mirrored) {  // about the middle column, which an even width leaves right of centre
+        shown = shown.mirrored(true, false).copy(QRect(-(1 - shown.width() % 2), 0, shown.width(), shown.height()));
+    }
+    picture_ = shown;
 }
 
 // The present local date-time into the picker (start-up drops the seconds),

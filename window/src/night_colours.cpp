@@ -2,6 +2,9 @@
 #include "night_colours.hpp"
 
 #include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -74,6 +77,43 @@ void NightColours::Apply(QWidget& form, const std::vector<std::pair<QWidget*, QC
             button->setIcon(QPixmap::fromImage(NightTinted(pixmap.toImage())));
         }
     }
+    Restyle(form);
+}
+
+int NightStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
+    return metric == PM_TextCursorWidth ? 0 : QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+void NightStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const {
+    if (element != CE_HeaderSection) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    painter->fillRect(option->rect, option->palette.button());
+    painter->setPen(option->palette.color(QPalette::Mid));
+    painter->drawLine(option->rect.topRight(), option->rect.bottomRight());
+    painter->drawLine(option->rect.bottomLeft(), option->rect.bottomRight());
+}
+
+void NightColours::Restyle(QWidget& window) {
+    if (!application_) {
+        return;  // by day the platform draws them as it will
+    }
+    if (!style_) {
+        style_ = std::make_unique<NightStyle>();
+    }
+    QList<QWidget*> widgets;
+    for (QLineEdit* field : window.findChildren<QLineEdit*>()) {
+        widgets << field;
+    }
+    for (QHeaderView* heading : window.findChildren<QHeaderView*>()) {
+        widgets << heading;
+    }
+    for (QWidget* widget : widgets) {
+        widget->setStyle(style_.get());
+        restyled_.emplace_back(widget);
+    }
 }
 
 // The application's palette first: a widget's resolves against it.
@@ -91,6 +131,12 @@ void NightColours::Restore() {
             saved.button->setIcon(saved.icon);
         }
     }
+    for (const QPointer<QWidget>& widget : restyled_) {
+        if (widget) {
+            widget->setStyle(nullptr);
+        }
+    }
+    restyled_.clear();
     icons_.clear();
     palettes_.clear();
     application_.reset();

@@ -13,6 +13,7 @@ namespace window {
 namespace {
 
 constexpr double kPixelsPerRadius = 6.0 / 46.0 * 60.0;  // plot scale, per Jupiter radius
+constexpr double kRingRadius = 6.0;                     // the model's ring, window pixels
 constexpr int kLetterPixels = 10;                       // height of the initials' type
 constexpr int kSideMargin = 12;                         // from the window's edge to the middle of "E" or "W"
 constexpr std::array<char, 4> kInitials{'I', 'E', 'G', 'C'};
@@ -50,9 +51,9 @@ const PlotColours& ColoursOf(const ViewOptions& view) {
     return view.nightColours ? kNightColours : kDayColours;
 }
 
-PlotGeometry::PlotGeometry(qreal ratio)
+PlotGeometry::PlotGeometry(qreal ratio, double ringWindowPixels)
     : ratio(ratio), stroke(std::max(1, static_cast<int>(std::lround(ratio)))),
-      ringRadius(static_cast<int>(std::lround(6.0 * ratio))) {
+      ringRadius(static_cast<int>(std::lround(ringWindowPixels * ratio))) {
     for (int dy = -stroke; dy <= stroke; ++dy) {
         for (int dx = -stroke; dx <= stroke; ++dx) {
             if (dx * dx + dy * dy <= stroke * stroke) {
@@ -81,7 +82,7 @@ PlotDrawing::PlotDrawing(QImage& surface, QPoint centre, const ViewOptions& view
     : surface_(surface),
       centre_(centre),
       view_(view),
-      geometry_(surface.devicePixelRatio()),
+      geometry_(surface.devicePixelRatio(), view.precisePositions ? kPixelsPerRadius : kRingRadius),
       deviceCentre_(geometry_.DevicePixel(static_cast<float>(centre.x())), geometry_.DevicePixel(static_cast<float>(centre.y()))) {
     font_.setPixelSize(kLetterPixels);
     font_.setBold(true);

@@ -34,10 +34,11 @@ struct PlotColours {
 const PlotColours& ColoursOf(const ViewOptions& view);
 
 // The plot's shapes on the surface's own pixels at a pixel ratio: every dot one
-// filled disc and the ring one circle, both symmetric both ways and centred on
-// a device pixel, so that each looks the same wherever it lands at any ratio.
+// filled disc and the ring one circle of `ringWindowPixels` radius, both
+// symmetric both ways and centred on a device pixel, so that each looks the
+// same wherever it lands at any ratio.
 struct PlotGeometry {
-    explicit PlotGeometry(qreal ratio);
+    explicit PlotGeometry(qreal ratio, double ringWindowPixels = 6.0);
 
     // The device pixel whose centre is nearest to the centre of window pixel
     // `logical` (window pixels are counted from 0, each a unit square).
@@ -45,7 +46,7 @@ struct PlotGeometry {
 
     qreal ratio;
     int stroke;                // a dot's radius and the ring's width: 1, or the ratio rounded
-    int ringRadius;            // 6 window pixels, rounded
+    int ringRadius;            // in device pixels, rounded
     std::vector<QPoint> dot;   // the pixels of a dot, about its centre
     std::vector<QPoint> ring;  // the pixels of the ring, about its centre
 };
@@ -53,8 +54,10 @@ struct PlotGeometry {
 // Draws the plot on the window's surface: the planet's ring at `centre` (a
 // window pixel), a moon's dot on the row through it, west to the right (to the
 // left, mirrored), and as the view asks, each moon's initial by its dot and the
-// sides of the sky at the row's ends. Every call returns the window pixels it
-// may have changed, for the repaint.
+// sides of the sky at the row's ends. The ring has the radius the window has
+// always drawn, 6 pixels, or with precise positions the disc's own (a Jupiter
+// radius, 7.83 pixels), so that a moon at the limb touches it. Every call
+// returns the window pixels it may have changed, for the repaint.
 class PlotDrawing {
 public:
     PlotDrawing(QImage& surface, QPoint centre, const ViewOptions& view);

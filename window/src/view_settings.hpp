@@ -1,19 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
+
 #include "window/view_options.hpp"
 
 namespace window {
 
-// The view remembered between runs, kept with QSettings in Qt's standard place
-// for the application (~/.config/satrivox/satrivox.conf on Linux). A file that
-// cannot be read (unreadable, garbled, of another kind) reads as the default
-// view, and an option whose value is neither true nor false as off.
-ViewOptions ReadViewOptions();
+// What the observer chose, remembered between runs with QSettings in Qt's
+// standard place for the application (~/.config/satrivox/satrivox.conf on
+// Linux). A file that cannot be read (unreadable, garbled, of another kind)
+// reads as the defaults, and a value that is not one of those written as
+// its default. Each Save writes only where the file is absent or holds
+// nothing but Satrivox's own settings, so no file of anyone else's is ever
+// replaced; a folder that cannot be written leaves everything as it was,
+// without a word.
 
-// Saves the view. The file is written only where it is absent or holds nothing
-// but Satrivox's own settings, so no file of anyone else's is ever replaced; a
-// folder that cannot be written leaves everything as it was, without a word.
+ViewOptions ReadViewOptions();
 void SaveViewOptions(const ViewOptions& view);
+
+// How far ahead the events dialog lists, and where it stood on the screen.
+enum class EventSpan { Night, Week, Month };
+struct EventsDialogSettings {
+    EventSpan span = EventSpan::Night;
+    QByteArray geometry;  // QWidget::saveGeometry's, empty for the platform's placing
+};
+EventsDialogSettings ReadEventsDialogSettings();
+void SaveEventsDialogSettings(const EventsDialogSettings& settings);
 
 }  // namespace window

@@ -21,6 +21,7 @@ namespace Ui {
 class Form1;
 }
 namespace window {
+class EventsDialog;
 class NightColours;
 }
 
@@ -39,12 +40,15 @@ class Form1 : public QWidget {
 
 public:
     // What the window takes from outside: the present moment (a QDateTime that
-    // carries its offset from UTC) and the satellite model for a universal-time
-    // instant. Tests replace them to stand still in time or to fault.
+    // carries its offset from UTC), the satellite model and the precise theory
+    // for a universal-time instant. Tests replace them to stand still in time
+    // or to fault.
     struct Environment {
         std::function<QDateTime()> currentDateTime = [] { return QDateTime::currentDateTime(); };
         std::function<ephemeris::SatelliteOffsets(ephemeris::UniversalTime)> computeOffsets =
             [](ephemeris::UniversalTime ut) { return ephemeris::ComputeSatelliteOffsets(ut); };
+        std::function<ephemeris::PreciseView(ephemeris::UniversalTime)> computePrecise =
+            [](ephemeris::UniversalTime ut) { return ephemeris::ComputePreciseView(ut); };
     };
 
     // Builds the window and runs its start-up: picker at the present minute,
@@ -60,11 +64,13 @@ public:
     // Plots the local wall-clock time TheTime: draws the planet's ring, paints
     // over the previous four dots, draws the new ones on the row through the
     // centre and writes the offsets in arcminutes into Label8..Label11,
-    // negative to the left, as the view shows them (mirrored or not).
+    // negative to the left, as the view shows them (mirrored or not), from the
+    // window's model or, with precise positions on, from the precise theory.
     // A doubled wall-clock time is its first pass, unless TheTime is the
-    // picker's value as start-up, "Now" or tracking set it from the present
-    // moment: that is plotted for the exact instant, in either pass.
-    // Throws ephemeris::ArithmeticFault, with nothing drawn, if the model faults.
+    // picker's value as start-up, "Now", tracking or a chosen event set it
+    // from an exact instant: that is plotted for that instant, in either pass.
+    // Throws ephemeris::ArithmeticFault (or, precise, OutsidePreciseYears),
+    // with nothing drawn, if the computation faults.
     void PlotJupiter(const QDateTime& TheTime);
 
     // What has been drawn on the window's surface, at the screen's pixel ratio.
@@ -98,11 +104,14 @@ private:
     };
 
     // The instant the window shows, for redrawing it in another view and for
-    // copying its offsets.
+    // copying its offsets: each moon's offset to the west in radii, as drawn,
+    // and in arcminutes, as the table shows it unmirrored.
     struct Plotted {
         QDateTime wallClock;
         ephemeris::UniversalTime universal;
-        ephemeris::SatelliteOffsets offsets;
+        std::array<double, 4> radii{};
+        std::array<double, 4> arcminutes{};
+        bool precise = false;
     };
 
     void ConnectHandlers();
@@ -126,6 +135,7 @@ private:
     void SetPickerToPresent(bool withSeconds);
     void StepPicker(double minutes);
     [[nodiscard]] ephemeris::UniversalTime PlottedInstant(const QDateTime& TheTime) const;
+    [[nodiscard]] Plotted Compute(const QDateTime& wallClock, ephemeris::UniversalTime universal) const;
 
     // The view the observer chose: applied to the whole window at once, and
     // with `save`, remembered for the next run.
@@ -134,6 +144,9 @@ private:
     void ShowOffsets();
     void PreparePicture();
     void CopyOffsets();
+    void ShowEvents();
+    // Sets the picker to an event's instant and plots it.
+    void ShowInstant(ephemeris::UniversalTime instant);
 
     // The surface at the window's pixel ratio, with the last plot drawn on it.
     void RebuildSurface();
@@ -150,6 +163,7 @@ private:
     QImage surface_;
     window::ViewOptions view_;
     std::unique_ptr<window::NightColours> nightColours_;
+    window::EventsDialog* eventsDialog_ = nullptr;  // made when first asked for
     QImage planetPicture_;    // for pixel ratio 1
     QImage planetPicture2x_;  // for pixel ratio 2, and scaled for any other
     QImage picture_;          // as shown, at the window's ratio and in its view

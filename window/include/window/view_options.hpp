@@ -5,9 +5,10 @@ namespace window {
 
 // How the observer has chosen to see the window.
 struct ViewOptions {
-    bool mirrored = false;      // east and west swapped, as a star diagonal or a Newtonian shows them
-    bool nightColours = false;  // dim red on black, for eyes adapted to the dark
-    bool moonNames = false;     // each moon's initial by its dot
+    bool mirrored = false;          // east and west swapped, as a star diagonal or a Newtonian shows them
+    bool nightColours = false;      // dim red on black, for eyes adapted to the dark
+    bool moonNames = false;         // each moon's initial by its dot
+    bool precisePositions = false;  // the dots and numbers from the precise theory, the ring at the disc's true size
 
     bool operator==(const ViewOptions&) const = default;
 };

@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "events_dialog.hpp"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QKeyEvent>
+
+#include "ephemeris/ephemeris.hpp"
+#include "instant_conversion.hpp"
+#include "ui_events_dialog.h"
+#include "window/observing_log.hpp"
+
+namespace window {
+namespace {
+
+ephemeris::UniversalTime LocalNoon(const QDate& date) {
+    const ephemeris::Instant noon = ToInstant(QDateTime(date, QTime(12, 0)));
+    return ephemeris::UniversalTime{ephemeris::LocalToUT(noon).time_since_epoch()};
+}
+
+QString Shown(ephemeris::UniversalTime instant) {
+    const ClockReading reading = ReadClock(instant, Clock::Local);
+    return reading.wallClock.toString(QStringLiteral("MM/dd/yyyy HH:mm")) + QLatin1Char(' ') + reading.zone;
+}
+
+}  // namespace
+
+EventsDialog::EventsDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::EventsDialog>()) {
+    ui->setupUi(this);
+    ui->eventTable->setModel(&model_);
+    ui->eventTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    const EventsDialogSettings remembered = ReadEventsDialogSettings();
+    ui->spanBox->setCurrentIndex(static_cast<int>(remembered.span));
+    if (!remembered.geometry.isEmpty()) {
+        restoreGeometry(remembered.geometry);
+    }
+    connect(ui->fromDate, &QDateEdit::dateChanged, this, &EventsDialog::Refresh);
+    connect(ui->spanBox, &QComboBox::currentIndexChanged, this, [this] {
+        Refresh();
+        Remember();
+    });
+    connect(ui->eventTable, &QAbstractItemView::activated, this, &EventsDialog::ChooseCurrent);
+    connect(ui->showButton, &QPushButton::clicked, this, &EventsDialog::ChooseCurrent);
+    connect(ui->copyButton, &QPushButton::clicked, this, &EventsDialog::CopyList);
+    connect(ui->saveButton, &QPushButton::clicked, this, &EventsDialog::AskWhereToSave);
+    // The table would copy its current cell alone.
+    ui->eventTable->installEventFilter(this);
+}
+
+EventsDialog::~EventsDialog() {
+    if (isVisible()) {
+        Remember();
+    }
+}
+
+void EventsDialog::ListFrom(const QDate& date) {
+    if (ui->fromDate->date() == date) {
+        Refresh();
+    } else {
+        ui->fromDate->setDate(date);  // which lists them
+    }
+}
+
+EventSpan EventsDialog::Span() const {
+    return static_cast<EventSpan>(ui->spanBox->currentIndex());
+}
+
+void EventsDialog::Refresh() {
+    const QDate from = ui->fromDate->date();
+    const QDate until = Span() == EventSpan::Night ? from.addDays(1) : Span() == EventSpan::Week ? from.addDays(7)
+                                                                                                 : from.addMonths(1);
+    const ephemeris::UniversalTime start = LocalNoon(from);
+    const ephemeris::UniversalTime end = LocalNoon(until);
+    std::vector<ephemeris::MoonEvent> events;
+    QString summary;
+    try {
+        events = ephemeris::FindMoonEvents(start, end);
+        std::erase_if(events, [](const ephemeris::MoonEvent& event) { return !event.visible; });
+        const QString count = events.empty() ? tr("No events") : events.size() == 1 ? tr("1 event") : tr("%1 events").arg(events.size());
+        summary = tr("%1 from %2 to %3").arg(count, Shown(start), Shown(end));
+    } catch (const ephemeris::OutsidePreciseYears&) {
+        summary = tr("Events are computed for the years %1 to %2; this span runs past them.")
+                      .arg(ephemeris::kPreciseFirstYear)
+                      .arg(ephemeris::kPreciseLastYear);
+    } catch (const std::exception& fault) {
+        summary = QString::fromUtf8(fault.what());
+    }
+    model_.SetEvents(std::move(events));
+    ui->summaryLabel->setText(summary);
+    if (model_.rowCount() > 0) {  // for Enter, choosing nothing: Copy then takes every row
+        ui->eventTable->selectionModel()->setCurrentIndex(model_.index(0, 0), QItemSelectionModel::NoUpdate);
+    }
+}
+
+void EventsDialog::ChooseCurrent() {
+    const QModelIndex current = ui->eventTable->currentIndex();
+    if (current.isValid()) {
+        emit eventChosen(current.data(EventListModel::kInstantRole).toLongLong());
+    }
+}
+
+// The chosen rows, or every row if none is chosen, as the command line's text.
+void EventsDialog::CopyList() const {
+    std::vector<ephemeris::MoonEvent> events;
+    const QModelIndexList rows = ui->eventTable->selectionModel()->selectedRows();
+    for (int row = 0; row < model_.rowCount(); ++row) {
+        if (rows.isEmpty() || ui->eventTable->selectionModel()->isRowSelected(row)) {
+            events.push_back(model_.Events()[static_cast<std::size_t>(row)]);
+        }
+    }
+    QGuiApplication::clipboard()->setText(EventsText(events, Clock::Local));
+}
+
+QString EventsDialog::SaveTo(const QString& path) const {
+    QSaveFile file(path);
+    const bool calendar = path.endsWith(QLatin1String(".ics"), Qt::CaseInsensitive);
+    const QString text = calendar ? EventsCalendar(model_.Events(), QDateTime::currentDateTimeUtc())
+                                  : EventsCsv(model_.Events(), Clock::Local);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
+        return file.errorString();
+    }
+    return {};
+}
+
+void EventsDialog::AskWhereToSave() {
+    const QString csv = tr("CSV (*.csv)");
+    const QString calendar = tr("iCalendar (*.ics)");
+    QString filter = csv;
+    QString path = QFileDialog::getSaveFileName(this, tr("Save the events"),
+                                                QStringLiteral("jupiter-events-%1.csv").arg(ui->fromDate->date().toString(Qt::ISODate)),
+                                                csv + QStringLiteral(";;") + calendar, &filter);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!path.contains(QLatin1Char('.'))) {
+        path += filter == calendar ? QStringLiteral(".ics") : QStringLiteral(".csv");
+    }
+    if (const QString problem = SaveTo(path); !problem.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), tr("The events could not be saved to %1:\n%2").arg(path, problem));
+    }
+}
+
+void EventsDialog::Remember() const {
+    SaveEventsDialogSettings({Span(), saveGeometry()});
+}
+
+bool EventsDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->eventTable && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        CopyList();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void EventsDialog::hideEvent(QHideEvent* event) {
+    Remember();
+    QDialog::hideEvent(event);
+}
+
+}  // namespace window
