@@ -72,6 +72,43 @@ void BM_SatelliteModelArithmetic(benchmark::State& state) {
 }
 BENCHMARK(BM_SatelliteModelArithmetic);
 
+// The precise theory (L1.2) for all four moons at one instant; instants a
+// minute apart, as the events' search and the window's animation ask.
+void BM_PreciseTheory_FourMoons(benchmark::State& state) {
+    double julianDate = 2461000.5;
+    for (auto _ : state) {
+        for (const ephemeris::Moon moon : ephemeris::kMoons) {
+            ephemeris::StateVector moonState = ephemeris::JovicentricState(moon, julianDate);
+            benchmark::DoNotOptimize(moonState);
+        }
+        julianDate += 1.0 / 1440.0;
+    }
+}
+BENCHMARK(BM_PreciseTheory_FourMoons);
+
+// What the window's precise positions cost a plot: the Earth, Jupiter and the
+// four moons with their light times, from nothing.
+void BM_PreciseView(benchmark::State& state) {
+    ephemeris::UniversalTime when{sys_days{2026y / December / 10} + 21h};
+    for (auto _ : state) {
+        ephemeris::PreciseView view = ephemeris::ComputePreciseView(when);
+        benchmark::DoNotOptimize(view);
+        when += 1min;
+    }
+}
+BENCHMARK(BM_PreciseView);
+
+// Every event of a span from nothing: a night, a month, a year (the events
+// dialog's spans and the command line's longest).
+void BM_MoonEvents(benchmark::State& state) {
+    const ephemeris::UniversalTime from{sys_days{2026y / December / 10} + 12h};
+    for (auto _ : state) {
+        std::vector<ephemeris::MoonEvent> events = ephemeris::FindMoonEvents(from, from + days{state.range(0)});
+        benchmark::DoNotOptimize(events);
+    }
+}
+BENCHMARK(BM_MoonEvents)->Arg(1)->Arg(30)->Arg(365)->Unit(benchmark::kMillisecond);
+
 void BM_LocalToUT(benchmark::State& state) {
     UseNewYork();
     const ephemeris::Instant t = StartOf2024() + minutes{12345};

@@ -5,17 +5,20 @@
 //                               time it with hyperfine for process start to first plot.
 //   window_probe animate SECS   animates for SECS seconds at 10 ticks a second, then
 //                               prints the CPU share used and the peak resident memory.
-//   window_probe screenshot PNG [mirrored] [names] [night]
+//   window_probe screenshot PNG [mirrored] [names] [night] [precise] [events]
 //                               after 30 ticks of an animation, writes the window as
-//                               the screen shows it in that view (the README's pictures).
+//                               the screen shows it in that view (the README's pictures);
+//                               with events, the events dialog for the picker's date.
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <map>
@@ -49,22 +52,30 @@ int Animate(QApplication& application, Form1& form, int seconds) {
 // Thirty ticks through the real handlers leave the picker on the next instant
 // to plot, one step ahead of the drawing, as a user sees a running animation.
 int Screenshot(Form1& form, const char* file, const std::vector<std::string>& view) {
-    const std::map<std::string, const char*> actions{
-        {"mirrored", "actionMirrorEastWest"}, {"names", "actionMoonNames"}, {"night", "actionNightColours"}};
+    const std::map<std::string, const char*> actions{{"mirrored", "actionMirrorEastWest"}, {"names", "actionMoonNames"},
+                                                     {"night", "actionNightColours"}, {"precise", "actionPrecisePositions"},
+                                                     {"events", "actionEvents"}};
     for (const std::string& option : view) {
         if (!actions.contains(option)) {
-            std::fprintf(stderr, "no view '%s': mirrored, names or night\n", option.c_str());
+            std::fprintf(stderr, "no view '%s': mirrored, names, night, precise or events\n", option.c_str());
             return 2;
         }
-        form.findChild<QAction*>(actions.at(option))->trigger();
+        if (option != "events") {
+            form.findChild<QAction*>(actions.at(option))->trigger();
+        }
     }
     form.findChild<QPushButton*>("Command2")->click();
     for (int tick = 0; tick < 30; ++tick) {
         QMetaObject::invokeMethod(form.findChild<QTimer*>("Timer1"), "timeout");
     }
     form.findChild<QPushButton*>("Command3")->click();
+    QWidget* shown = &form;
+    if (std::find(view.begin(), view.end(), "events") != view.end()) {
+        form.findChild<QAction*>("actionEvents")->trigger();
+        shown = form.findChild<QDialog*>("EventsDialog");
+    }
     QApplication::processEvents();
-    return form.grab().save(QString::fromLocal8Bit(file)) ? 0 : 1;
+    return shown->grab().save(QString::fromLocal8Bit(file)) ? 0 : 1;
 }
 
 }  // namespace
@@ -72,7 +83,8 @@ int Screenshot(Form1& form, const char* file, const std::vector<std::string>& vi
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode != "startup" && mode != "animate" && !(mode == "screenshot" && argc > 2)) {
-        std::fprintf(stderr, "usage: %s startup | animate SECONDS | screenshot FILE.png [mirrored] [names] [night]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s startup | animate SECONDS | screenshot FILE.png [mirrored] [names] [night] [precise] [events]\n",
+                     argv[0]);
         return 2;
     }
     const QTemporaryDir settings;
