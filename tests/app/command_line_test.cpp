@@ -122,6 +122,19 @@ TEST(CommandLine, EventsAsCsvWithEachTimesOffset) {
     EXPECT_TRUE(unseen.out.contains("Z,Io,I.Oc.D,Io disappears behind Jupiter (unseen: Io is in Jupiter's shadow)\n"));
 }
 
+// In UT, the computer's zone makes no difference: not even to a UT time that
+// falls in the hour its clocks skip (02:00-03:00 in Paris on 2021-03-28).
+TEST(CommandLine, TimesInUniversalTimeIgnoreTheZonesGaps) {
+    const auto list = [](const char* zone) {
+        const ScopedTimeZone scoped(zone);
+        return Satrivox({"--events", "2021-03-28T00:00Z", "--utc", "--format", "csv"}).out +
+               Satrivox({"--events", "2021-03-28T00:00Z", "--utc"}).out;
+    };
+    const QString paris = list("Europe/Paris");
+    EXPECT_TRUE(paris.contains("2021-03-28T02:04:46Z,Io,I.Tr.E") && paris.contains("2021-03-28  02:05  UTC"));
+    EXPECT_EQ(paris, list("UTC"));
+}
+
 // Events that cannot be seen are left out unless asked for, and marked then.
 TEST(CommandLine, UnseenEventsOnlyWithAll) {
     const ScopedTimeZone zone("UTC");

@@ -33,6 +33,7 @@ EventsDialog::EventsDialog(QWidget* parent) : QDialog(parent), ui(std::make_uniq
     ui->setupUi(this);
     ui->eventTable->setModel(&model_);
     ui->eventTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ui->eventTable->horizontalHeader()->setSectionResizeMode(EventListModel::EventColumn, QHeaderView::Stretch);
     const EventsDialogSettings remembered = ReadEventsDialogSettings();
     ui->spanBox->setCurrentIndex(static_cast<int>(remembered.span));
     if (!remembered.geometry.isEmpty()) {

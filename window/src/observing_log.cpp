@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <optional>
@@ -145,12 +146,14 @@ QString EventWords(const MoonEvent& event) {
 }
 
 ClockReading ReadClock(ephemeris::UniversalTime instant, Clock clock) {
-    if (clock == Clock::Universal) {
-        return {ToDateTime(ephemeris::Instant{instant.time_since_epoch()}), QStringLiteral("UTC"), 0};
-    }
-    const ephemeris::Instant local = ephemeris::UTToLocal(instant);
-    const auto offset = std::chrono::duration_cast<std::chrono::seconds>(local.time_since_epoch() - instant.time_since_epoch());
-    return {ToDateTime(local), QString::fromStdString(ephemeris::ZoneAbbreviation(instant)),
+    const ephemeris::Instant fields = clock == Clock::Universal ? ephemeris::Instant{instant.time_since_epoch()}
+                                                                : ephemeris::UTToLocal(instant);
+    const auto offset = std::chrono::duration_cast<std::chrono::seconds>(fields.time_since_epoch() - instant.time_since_epoch());
+    // Carried as UTC, which has no gap: as Qt's local time, UT's 02:30 on the
+    // night the computer's clocks skip that hour would read 03:30.
+    const QDateTime shown = ToDateTime(fields);
+    return {QDateTime(shown.date(), shown.time(), QTimeZone::utc()),
+            clock == Clock::Universal ? QStringLiteral("UTC") : QString::fromStdString(ephemeris::ZoneAbbreviation(instant)),
             static_cast<int>(offset.count())};
 }
 

@@ -29,7 +29,7 @@ enum class Clock { Local, Universal };
 // An instant on that clock: its calendar fields, the zone's abbreviation then
 // ("CET", "UTC") and its offset east of UT in seconds.
 struct ClockReading {
-    QDateTime wallClock;  // date and time of day, no zone of Qt's attached
+    QDateTime wallClock;  // the date and time of day on that clock, carried as UTC
     QString zone;
     int offsetSeconds = 0;
 };
