@@ -126,6 +126,7 @@ TEST_F(Form, EveryCaptionFitsAndEveryControlHasANameAScreenReaderSpeaks) {
 // first), and the space bar runs it.
 TEST_F(Form, StartsIdleAndTheKeyboardAloneReachesAndRunsEveryCommand) {
     Show();
+    EXPECT_EQ(QApplication::focusWidget(), Get("Command1")) << "Plot has the focus";
     EXPECT_EQ(Picker()->dateTime(), kNoon);
     EXPECT_EQ(Mode(), "Idle");
     EXPECT_EQ(Offsets(), kNoonOffsets);
@@ -426,13 +427,25 @@ const auto kGreenOrBlue = [](QRgb rgb) { return qGreen(rgb) > 40 || qBlue(rgb) >
 TEST_F(FormTest, NightColoursShowNoGreenOrBlueLightAndGiveTodaysBack) {
     Open();
     Show();
+    const auto calendar = [this] {
+        QTest::mouseClick(Picker(), Qt::LeftButton, {}, QPoint(Picker()->width() - 6, Picker()->height() / 2));
+        return Picker()->calendarWidget()->window();
+    };
     const QImage day = form->grab().toImage();
     Trigger("actionNightColours");
     Trigger("actionNightColours");
     EXPECT_EQ(form->grab().toImage(), day);
+    const QImage dayCalendar = calendar()->grab().toImage();
+    calendar()->close();
+    Trigger("actionNightColours");
+    Trigger("actionNightColours");
+    EXPECT_EQ(calendar()->grab().toImage(), dayCalendar) << "its arrows' icons given back";
+    calendar()->close();
     Trigger("actionNightColours");
     Trigger("actionMoonNames");
     Click("Check2");
+    const QRgb middle = QImage(":/window/planet.png").pixel(14, 13);
+    EXPECT_EQ(form->Surface().pixel(kCentreX, kRow), qRgb(qGray(middle) * 3 / 4, 0, 0)) << "the picture in dim red";
     Get("Text1")->setFocus();
     EXPECT_EQ(Count(form->grab().toImage(), kGreenOrBlue), 0) << "a text cursor in the step box";
     Get("Command1")->setFocus();
@@ -443,11 +456,9 @@ TEST_F(FormTest, NightColoursShowNoGreenOrBlueLightAndGiveTodaysBack) {
     Click("Check1");
     EXPECT_EQ(Count(form->grab().toImage(), kGreenOrBlue), 0) << "tracking, every command disabled";
     Click("Check1");
-    QTest::mouseClick(Picker(), Qt::LeftButton, {}, QPoint(Picker()->width() - 6, Picker()->height() / 2));
-    QWidget* calendar = Picker()->calendarWidget()->window();
-    ASSERT_TRUE(calendar->isVisible());
-    EXPECT_EQ(Count(calendar->grab().toImage(), kGreenOrBlue), 0) << "the calendar";
-    calendar->close();
+    ASSERT_TRUE(calendar()->isVisible());
+    EXPECT_EQ(Count(calendar()->grab().toImage(), kGreenOrBlue), 0) << "the calendar";
+    calendar()->close();
     Picker()->setDateTime(Picker()->maximumDateTime());
     Click("Command2");
     Tick("Timer1");
