@@ -233,9 +233,15 @@ PreciseView JupiterSystem::View(double observerDays) {
     const Vector3 north = Unit(planet.pole - Dot(planet.pole, centre) * centre);
     const Vector3 west = Cross(centre, north);
     const double radius = std::asin(kEquatorialRadiusAu / distance);
+    // The spheroid's outline: the polar radius, and as much of the equatorial
+    // one as the Earth's latitude over the equator tilts into view.
+    const double sinLatitude = -Dot(planet.pole, centre);
+    const double outline = std::sqrt(kEquatorialRadiusAu * kEquatorialRadiusAu * sinLatitude * sinLatitude +
+                                     kPolarRadiusAu * kPolarRadiusAu * (1.0 - sinLatitude * sinLatitude));
 
     PreciseView view;
     view.equatorialRadiusArcmin = radius * kArcminutesPerRadian;
+    view.polarRadiusArcmin = std::asin(outline / distance) * kArcminutesPerRadian;
     view.distanceAu = distance;
     for (const Moon moon : kMoons) {
         const StateVector state = JovicentricState(moon, kJ2000 + (observerDays - planet.lightDays));

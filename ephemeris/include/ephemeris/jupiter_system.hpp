@@ -34,6 +34,7 @@ struct ApparentMoon {
 struct PreciseView {
     std::array<ApparentMoon, 4> moons;  // Io, Europa, Ganymede, Callisto
     double equatorialRadiusArcmin = 0.0;  // the disc's apparent equatorial semi-diameter
+    double polarRadiusArcmin = 0.0;       // and its polar one, as the Earth's latitude over Jupiter shows it
     double distanceAu = 0.0;              // from the Earth to Jupiter, as its light left it
 };
 
