@@ -4,13 +4,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <functional>
-#include <limits>
 #include <numbers>
 #include <tuple>
 
 #include "floating_point_guard.hpp"
 #include "jupiter_system.hpp"
+#include "root_finding.hpp"
 
 namespace ephemeris {
 namespace {
@@ -34,6 +33,9 @@ constexpr double kTimeTolerance = 1e-7;  // days: 9 ms
 // errs by less than 1e-7 radii.
 constexpr double kMiddleTolerance = 1e-5;  // days
 
+using detail::Below;
+using detail::Root;
+
 constexpr std::array<const char*, 4> kNumerals{"I", "II", "III", "IV"};
 constexpr std::array<const char*, 8> kKindCodes{"Tr.I", "Tr.E", "Sh.I", "Sh.E", "Ec.D", "Ec.R", "Oc.D", "Oc.R"};
 
@@ -50,98 +52,6 @@ const Line& LineOf(const MoonSight& sight, Light light) {
             break;
     }
     return sight.shadow;
-}
-
-// The root of f in [a, b], where f(a) and f(b) differ in sign: Brent's method
-// (bisection, secant and inverse quadratic steps), to within kTimeTolerance.
-double Root(const std::function<double(double)>& f, double a, double b) {
-    double fa = f(a);
-    double fb = f(b);
-    double c = a;
-    double fc = fa;
-    double d = b - a;
-    double e = d;
-    for (int iteration = 0; iteration < 100; ++iteration) {
-        if ((fb > 0.0) == (fc > 0.0)) {
-            c = a;
-            fc = fa;
-            d = e = b - a;
-        }
-        if (std::fabs(fc) < std::fabs(fb)) {
-            a = b;
-            b = c;
-            c = a;
-            fa = fb;
-            fb = fc;
-            fc = fa;
-        }
-        // Half the tolerance, and never less than the spacing of doubles at b.
-        const double tolerance = 2.0 * std::numeric_limits<double>::epsilon() * std::fabs(b) + 0.5 * kTimeTolerance;
-        const double half = 0.5 * (c - b);
-        if (std::fabs(half) <= tolerance || fb == 0.0) {
-            return b;
-        }
-        if (std::fabs(e) >= tolerance && std::fabs(fa) > std::fabs(fb)) {
-            const double s = fb / fa;
-            double p = 0.0;
-            double q = 0.0;
-            if (a == c) {
-                p = 2.0 * half * s;
-                q = 1.0 - s;
-            } else {
-                const double r = fb / fc;
-                const double t = fa / fc;
-                p = s * (2.0 * half * t * (t - r) - (b - a) * (r - 1.0));
-                q = (t - 1.0) * (r - 1.0) * (s - 1.0);
-            }
-            if (p > 0.0) {
-                q = -q;
-            }
-            p = std::fabs(p);
-            if (2.0 * p < std::min(3.0 * half * q - std::fabs(tolerance * q), std::fabs(e * q))) {
-                e = d;
-                d = p / q;
-            } else {
-                d = half;
-                e = d;
-            }
-        } else {
-            d = half;
-            e = d;
-        }
-        a = b;
-        fa = fb;
-        b += std::fabs(d) > tolerance ? d : std::copysign(tolerance, half);
-        fb = f(b);
-    }
-    return b;
-}
-
-// An instant in [a, b] where f, which has one minimum there, is below
-// `below`, or failing that the minimum: golden section, to within
-// kMiddleTolerance.
-double Below(const std::function<double(double)>& f, double below, double a, double b) {
-    constexpr double kGolden = 0.3819660112501051;  // (3 - sqrt 5) / 2
-    double x1 = a + kGolden * (b - a);
-    double x2 = b - kGolden * (b - a);
-    double f1 = f(x1);
-    double f2 = f(x2);
-    while (b - a > kMiddleTolerance && f1 >= below && f2 >= below) {
-        if (f1 < f2) {
-            b = x2;
-            x2 = x1;
-            f2 = f1;
-            x1 = a + kGolden * (b - a);
-            f1 = f(x1);
-        } else {
-            a = x1;
-            x1 = x2;
-            f1 = f2;
-            x2 = b - kGolden * (b - a);
-            f2 = f(x2);
-        }
-    }
-    return f1 < f2 ? x1 : x2;
 }
 
 // The events of one moon, in observer days.
@@ -197,7 +107,7 @@ private:
                 continue;
             }
             const auto reach = [this, light](double time) { return Reach(light, time); };
-            const double middle = Below(reach, 1.0, SampleTime(k - 1), SampleTime(k + 1));
+            const double middle = Below(reach, 1.0, SampleTime(k - 1), SampleTime(k + 1), kMiddleTolerance);
             if (reach(middle) >= 1.0) {
                 continue;
             }
@@ -215,7 +125,7 @@ private:
         for (std::size_t j = k;; j = later ? j + 1 : j - 1) {
             const double time = SampleTime(j);
             if ((later ? time > middle : time < middle) && SampledReach(light, j) >= 1.0) {
-                return later ? Root(outside, middle, time) : Root(outside, time, middle);
+                return later ? Root(outside, middle, time, kTimeTolerance) : Root(outside, time, middle, kTimeTolerance);
             }
             if (j == 0 || j + 1 == samples_.size()) {
                 return time;  // the search's margin holds every passage it reports
@@ -253,7 +163,7 @@ private:
             const double time = in + (out - in) * i / kSamplesPerPassage;
             const double current = value(time);
             if ((previous > 0.0) != (current > 0.0)) {
-                Add(Root(value, previousTime, time), current > 0.0 ? starts : ends);
+                Add(Root(value, previousTime, time, kTimeTolerance), current > 0.0 ? starts : ends);
             }
             previousTime = time;
             previous = current;
