@@ -11,6 +11,8 @@
 
 #include "app/when_reader.hpp"
 #include "ephemeris/ephemeris.hpp"
+#include "window/event_list.hpp"
+#include "window/observer.hpp"
 #include "window/observing_log.hpp"
 
 namespace app {
@@ -37,6 +39,14 @@ Bad input on the command line (an unknown option, a date it cannot read or
 outside the years it covers, --days 0, an unknown format) is named in one
 line on standard error, with status 2 and nothing on standard output.
 
+With --events, the observer's place is --where, else the place set in the
+window's events dialog, else the principal city of the time zone (from
+zone1970.tab): Jupiter's rising, highest point and setting there, the night
+(the Sun 12 degrees down), and for each event Jupiter's altitude and the
+Sun's; an event can be seen when Jupiter is 5 degrees up or more and the Sun
+6 degrees down or more. The Great Red Spot's transits use --grs-longitude,
+else the longitude set in the dialog, else %1 degrees.
+
 Environment:
   TZ               the time zone: a zone such as Europe/Paris, or a POSIX rule;
                    unset, the system's zone
@@ -62,6 +72,15 @@ struct Options {
     QCommandLineOption csv{QStringLiteral("csv"),
                            QStringLiteral("With --offsets: CSV, time,moon,arcmin,west_radii,north_radii.")};
     QCommandLineOption utc{QStringLiteral("utc"), QStringLiteral("Write times in UT instead of the local time of TZ.")};
+    QCommandLineOption where{QStringLiteral("where"),
+                             QStringLiteral("With --events: the observer's latitude and longitude in degrees, north and east positive."),
+                             QStringLiteral("LAT,LON")};
+    QCommandLineOption visible{QStringLiteral("visible"),
+                               QStringLiteral("With --events: only what can be seen from the observer's place.")};
+    QCommandLineOption redSpot{QStringLiteral("grs-longitude"),
+                               QStringLiteral("With --events: the Great Red Spot's System II longitude, 0 to 360."),
+                               QStringLiteral("DEG")};
+    QCommandLineOption noRedSpot{QStringLiteral("no-grs"), QStringLiteral("With --events: leave out the Great Red Spot's transits.")};
 };
 
 QString ShownTime(ephemeris::UniversalTime instant, window::Clock clock) {
@@ -96,6 +115,11 @@ void RequireOnlyWith(const QCommandLineParser& parser, const QList<const QComman
     }
 }
 
+QList<const QCommandLineOption*> EventsOnly(const Options& options) {
+    return {&options.days,  &options.format,  &options.all,      &options.where,
+            &options.visible, &options.redSpot, &options.noRedSpot};
+}
+
 int Days(const QString& text) {
     bool whole = false;
     const int days = text.toInt(&whole);
@@ -103,6 +127,39 @@ int Days(const QString& text) {
         throw BadInput(QStringLiteral("--days takes a whole number of days from 1 to %1, not '%2'").arg(kMostDays).arg(text));
     }
     return days;
+}
+
+std::optional<ephemeris::Place> Place(const QCommandLineParser& parser, const Options& options) {
+    if (!parser.isSet(options.where)) {
+        return window::ObserverPlace();
+    }
+    const QString text = parser.value(options.where);
+    std::string problem;
+    const std::optional<ephemeris::Coordinates> read = ephemeris::ReadCoordinates(text.toStdString(), &problem);
+    if (!read) {
+        throw BadInput(QStringLiteral("--where takes a latitude and a longitude in degrees, such as 38.72,-9.14, not '%1': %2")
+                           .arg(text, QString::fromStdString(problem)));
+    }
+    return ephemeris::Place{{}, read->latitude, read->longitude};
+}
+
+std::optional<double> RedSpotLongitude(const QCommandLineParser& parser, const Options& options) {
+    if (parser.isSet(options.noRedSpot)) {
+        if (parser.isSet(options.redSpot)) {
+            throw BadInput(QStringLiteral("--grs-longitude and --no-grs cannot go together"));
+        }
+        return std::nullopt;
+    }
+    if (!parser.isSet(options.redSpot)) {
+        return window::RedSpotLongitude();
+    }
+    bool number = false;
+    const double longitude = parser.value(options.redSpot).toDouble(&number);
+    if (!number || !(longitude >= 0.0 && longitude <= 360.0)) {
+        throw BadInput(QStringLiteral("--grs-longitude takes a longitude in degrees from 0 to 360, not '%1'")
+                           .arg(parser.value(options.redSpot)));
+    }
+    return longitude;
 }
 
 void PrintEvents(const QCommandLineParser& parser, const Options& options, const std::function<QDateTime()>& now,
@@ -127,9 +184,18 @@ void PrintEvents(const QCommandLineParser& parser, const Options& options, const
                            .arg(ShownTime(from, clock))
                            .arg(ephemeris::kPreciseLastYear));
     }
-    std::vector<ephemeris::MoonEvent> events = ephemeris::FindMoonEvents(from, until);
-    if (!parser.isSet(options.all)) {
-        std::erase_if(events, [](const ephemeris::MoonEvent& event) { return !event.visible; });
+    const std::optional<ephemeris::Place> place = Place(parser, options);
+    if (parser.isSet(options.visible) && !place) {
+        throw BadInput(QStringLiteral("--visible needs the observer's place, and the time zone %1 names none: give --where LAT,LON")
+                           .arg(QString::fromStdString(ephemeris::ZoneAbbreviation(from))));
+    }
+    std::vector<window::ListedEvent> events =
+        window::ListEvents({from, until, parser.isSet(options.all), place, RedSpotLongitude(parser, options)});
+    const QString night = place ? window::NightSummary(*place, from, clock)
+                                : QStringLiteral("No place is known (the time zone names none): --where LAT,LON gives one, "
+                                                 "for Jupiter's night and what can be seen.\n");
+    if (parser.isSet(options.visible)) {
+        events = window::OnlySeenFromHere(std::move(events));
     }
     if (format == QLatin1String("csv")) {
         out << window::EventsCsv(events, clock);
@@ -137,8 +203,8 @@ void PrintEvents(const QCommandLineParser& parser, const Options& options, const
         out << window::EventsCalendar(events, now());
     } else {
         const QString span = days == 1 ? QStringLiteral("a day") : QStringLiteral("%1 days").arg(days);
-        out << QStringLiteral("Events of Jupiter's moons from %1, for %2").arg(ShownTime(from, clock), span) << "\n\n"
-            << (events.empty() ? QStringLiteral("No events.\n") : window::EventsText(events, clock));
+        out << QStringLiteral("Events of Jupiter's moons from %1, for %2").arg(ShownTime(from, clock), span) << "\n"
+            << night << '\n' << (events.empty() ? QStringLiteral("No events.\n") : window::EventsText(events, clock));
     }
 }
 
@@ -197,7 +263,8 @@ bool WantsCommandLine(const QStringList& arguments) {
                                    QStringLiteral("--format"), QStringLiteral("--all"),     QStringLiteral("--precise"),
                                    QStringLiteral("--csv"),    QStringLiteral("--utc"),     QStringLiteral("--help"),
                                    QStringLiteral("--help-all"), QStringLiteral("-h"),      QStringLiteral("--version"),
-                                   QStringLiteral("-v")};
+                                   QStringLiteral("-v"),       QStringLiteral("--where"),  QStringLiteral("--visible"),
+                                   QStringLiteral("--grs-longitude"), QStringLiteral("--no-grs")};
     return std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
                        [](const QString& argument) { return kOurs.contains(argument.section(QLatin1Char('='), 0, 0)); });
 }
@@ -212,8 +279,8 @@ int RunCommandLine(const QStringList& arguments, const std::function<QDateTime()
         "--events or --offsets it prints instead, without opening a window."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addOptions({options.events, options.days, options.format, options.all, options.offsets, options.precise,
-                       options.csv, options.utc});
+    parser.addOptions({options.events, options.days, options.format, options.all, options.where, options.visible,
+                       options.redSpot, options.noRedSpot, options.offsets, options.precise, options.csv, options.utc});
     parser.addPositionalArgument(QStringLiteral("WHEN"),
                                  QStringLiteral("YYYY-MM-DD (that date's local noon: the night that follows it), "
                                                 "YYYY-MM-DD HH:MM[:SS] (local time, as the window's picker), or "
@@ -226,7 +293,7 @@ int RunCommandLine(const QStringList& arguments, const std::function<QDateTime()
             throw BadInput(parser.errorText());
         }
         if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-            out << parser.helpText() << kEnvironment;
+            out << parser.helpText() << QString::fromUtf8(kEnvironment).arg(window::kDefaultRedSpotLongitude);
             return 0;
         }
         if (parser.isSet(version)) {
@@ -242,10 +309,10 @@ int RunCommandLine(const QStringList& arguments, const std::function<QDateTime()
             RequireOnlyWith(parser, {&options.precise, &options.csv}, QStringLiteral("offsets"));
             PrintEvents(parser, options, now, result);
         } else if (offsets) {
-            RequireOnlyWith(parser, {&options.days, &options.format, &options.all}, QStringLiteral("events"));
+            RequireOnlyWith(parser, EventsOnly(options), QStringLiteral("events"));
             PrintOffsets(parser, options, now, result);
         } else {
-            RequireOnlyWith(parser, {&options.days, &options.format, &options.all}, QStringLiteral("events"));
+            RequireOnlyWith(parser, EventsOnly(options), QStringLiteral("events"));
             RequireOnlyWith(parser, {&options.precise, &options.csv}, QStringLiteral("offsets"));
             throw BadInput(QStringLiteral("--utc goes with --events or --offsets"));
         }

@@ -29,9 +29,7 @@ double YearOf(double daysSinceJ2000) {
     return 2000.0 + daysSinceJ2000 / kDaysPerGregorianYear;
 }
 
-// Jupiter's north pole, ICRF, at `days` of TDB from J2000.0: the IAU Working
-// Group on Cartographic Coordinates and Rotational Elements, 2015 (Archinal et
-// al., 2018), with its five small periodic terms.
+// Archinal et al. (2018), with the five small periodic terms.
 detail::Vector3 JupiterPole(double days) {
     const double T = days / 36525.0;
     const double Ja = (99.360714 + 4850.4046 * T) * kDegree;
@@ -195,7 +193,7 @@ Emitted EmittedAfter(const JupiterSystem::Planet& planet, const StateVector& sta
 }
 
 // The moon when the light reaching the Earth now left it.
-Emitted SeenFromEarth(const JupiterSystem::Planet& planet, const StateVector& state) {
+Emitted MoonSeenFromEarth(const JupiterSystem::Planet& planet, const StateVector& state) {
     double extraDays = 0.0;
     for (int iteration = 0; iteration < 2; ++iteration) {
         extraDays = Length(planet.earth - EmittedAfter(planet, state, extraDays).barycentric) / kLightAuPerDay -
@@ -210,7 +208,7 @@ MoonSight JupiterSystem::Sight(Moon moon, double observerDays) {
     const Planet planet = PlanetAt(observerDays);
     const StateVector state = JovicentricState(moon, kJ2000 + (observerDays - planet.lightDays));
 
-    const Emitted seen = SeenFromEarth(planet, state);
+    const Emitted seen = MoonSeenFromEarth(planet, state);
     // The shadow the Earth sees on the planet now was cast as the sunlight
     // passed the moon, a moon's distance less a radius before it reached Jupiter.
     const Emitted caster = EmittedAfter(planet, state, (Length(state.position) - kEquatorialRadiusAu) / kLightAuPerDay);
@@ -223,6 +221,17 @@ MoonSight JupiterSystem::Sight(Moon moon, double observerDays) {
             line(caster.jovicentric, Unit(caster.barycentric - planet.sun)),
             Unit(planet.Scaled(-1.0 * planet.Aberrated(Unit(planet.jupiter - planet.sun)))),
             Unit(planet.Scaled(planet.Aberrated(Unit(planet.earth - planet.jupiter))))};
+}
+
+Vector3 JupiterSystem::Pole(double days) {
+    return JupiterPole(days);
+}
+
+JupiterSystem::FromEarth JupiterSystem::SeenFromEarth(double observerDays) {
+    const Planet planet = PlanetAt(observerDays);
+    const double sunLightDays = Length(BodiesAt(observerDays).sun - planet.earth) / kLightAuPerDay;
+    const Vector3 sun = BodiesAt(observerDays - sunLightDays).sun;
+    return {planet.jupiter - planet.earth, sun - planet.earth, Length(planet.jupiter - planet.sun)};
 }
 
 PreciseView JupiterSystem::View(double observerDays) {
@@ -245,7 +254,7 @@ PreciseView JupiterSystem::View(double observerDays) {
     view.distanceAu = distance;
     for (const Moon moon : kMoons) {
         const StateVector state = JovicentricState(moon, kJ2000 + (observerDays - planet.lightDays));
-        const Vector3 toMoon = SeenFromEarth(planet, state).barycentric - planet.earth;
+        const Vector3 toMoon = MoonSeenFromEarth(planet, state).barycentric - planet.earth;
         const double along = Dot(toMoon, centre);
         const double westAngle = std::atan2(Dot(toMoon, west), along);
         const double northAngle = std::atan2(Dot(toMoon, north), along);

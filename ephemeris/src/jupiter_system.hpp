@@ -71,6 +71,19 @@ public:
     MoonSight Sight(Moon moon, double observerDays);
     PreciseView View(double observerDays);
 
+    // Jupiter and the Sun from the Earth's centre, each where it was when its
+    // light now arriving left it: au, ICRF axes.
+    struct FromEarth {
+        Vector3 jupiter;
+        Vector3 sun;
+        double sunToJupiter;  // au, for the planet's brightness
+    };
+    FromEarth SeenFromEarth(double observerDays);
+
+    // Jupiter's north pole (unit, ICRF) at `days` of TDB from J2000.0: the IAU
+    // Working Group on Cartographic Coordinates and Rotational Elements, 2015.
+    static Vector3 Pole(double days);
+
     struct Bodies {  // barycentric, au and au a day, ICRF axes
         Vector3 earth, earthVelocity, sun, sunVelocity, jupiter, jupiterVelocity;
     };

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimeZone>
 
@@ -14,6 +15,7 @@ namespace satrivox::testing {
 namespace {
 
 using namespace std::chrono;
+using namespace std::string_literals;
 
 const QDateTime kNow(QDate(2026, 12, 8), QTime(0, 42, 3), QTimeZone::utc());
 
@@ -83,43 +85,84 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- Events ----------------------------------------------------------------------
 
-// The night of 2019 January 5-6 as a table: from local noon, times rounded to
-// the minute as the magazines print them, with their zone, the moon, words and code.
+// The night of 2019 January 5-6 as a table: from local noon, the night at the
+// zone's city summed up, times rounded to the minute as the magazines print
+// them, with their zone, the moon, words, code, the altitudes and whether the
+// event can be seen from there.
 TEST(CommandLine, EventsAsATableFromTheDatesLocalNoon) {
     const ScopedTimeZone zone("Europe/Lisbon");
-    const Outcome run = Satrivox({"--events", "2019-01-05", "--days", "2"});
+    const Outcome run = Satrivox({"--events", "2019-01-05", "--days", "2", "--no-grs"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const QStringList lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 20);
+    ASSERT_EQ(lines.size(), 32);
     EXPECT_EQ(lines[0], "Events of Jupiter's moons from 2019-01-05 12:00 WET, for 2 days");
-    EXPECT_TRUE(lines[1].startsWith("Date        Time   Zone  Moon      Event"));
-    EXPECT_EQ(lines[2].simplified(), "2019-01-05 12:22 WET Ganymede Ganymede's shadow starts to cross the disc III.Sh.I");
-    EXPECT_EQ(lines[15].simplified(), "2019-01-06 14:25 WET Io Io reappears from behind Jupiter I.Oc.R");
-    EXPECT_EQ(lines[2].indexOf("III.Sh.I"), lines[15].indexOf("I.Oc.R")) << "in columns";
+    EXPECT_EQ(lines[1], "Lisbon (38.72°N, 9.13°W): night from 18:32 WET to 06:52 WET (the Sun 12 degrees down).");
+    EXPECT_EQ(lines[2], "Jupiter rises 05:32 WET, is highest 10:20 WET at 29.6°, sets 15:08 WET; 32.1″ across, magnitude -1.8.");
+    EXPECT_TRUE(lines[3].startsWith("Date        Time   Zone  Moon      Event"));
+    EXPECT_EQ(lines[4].simplified(), "2019-01-05 12:22 WET Ganymede Ganymede's shadow starts to cross the disc III.Sh.I 23.5° 28.5° no");
+    EXPECT_EQ(lines[9].simplified(), "2019-01-05 15:11 WET Jupiter sets J.Set -0.4° 19.4° no");
+    EXPECT_EQ(lines[17].simplified(), "2019-01-06 06:20 WET Europa Europa's shadow finishes crossing the disc II.Sh.E 7.6° -18.0° yes");
+    EXPECT_EQ(lines[4].indexOf("III.Sh.I"), lines[9].indexOf("J.Set")) << "in columns";
 }
 
 // CSV: a header, then each event's instant to the second with its offset (or
-// Z), its moon, code and words; the local clock follows the zone, daylight time
-// included.
+// Z), its moon, code, words, the altitudes and whether it can be seen; the
+// local clock follows the zone, daylight time included. Where no place is
+// known, the last three are empty.
 TEST(CommandLine, EventsAsCsvWithEachTimesOffset) {
-    const QRegularExpression line(R"(^(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d)(Z|[-+]\d\d:\d\d),(Io|Europa|Ganymede|Callisto),)"
-                                  R"((I|II|III|IV)\.(Tr\.[IE]|Sh\.[IE]|Ec\.[DR]|Oc\.[DR]),[^,"]+$)");
+    const QRegularExpression line(R"(^(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d)(Z|[-+]\d\d:\d\d),(Io|Europa|Ganymede|Callisto|),)"
+                                  R"(((I|II|III|IV)\.(Tr\.[IE]|Sh\.[IE]|Ec\.[DR]|Oc\.[DR])|J\.(Rise|Culm|Set)|Night\.(Begin|End)|GRS),[^,"]+,)"
+                                  R"((-?\d+\.\d,-?\d+\.\d,(yes|no)|,,)$)");
     for (const auto& [zone, arguments, offset] :
          {std::tuple{"Europe/Lisbon", QStringList{"2019-01-05", "--utc"}, "Z"}, {"America/New_York", QStringList{"2019-01-05"}, "-05:00"},
-          {"America/New_York", QStringList{"2019-07-05"}, "-04:00"}, {"Asia/Kathmandu", QStringList{"2019-01-05"}, "+05:45"}}) {
+          {"America/New_York", QStringList{"2019-07-05"}, "-04:00"}, {"Asia/Kathmandu", QStringList{"2019-01-05"}, "+05:45"},
+          {"UTC", QStringList{"2019-01-05"}, "+00:00"}}) {
         const ScopedTimeZone scoped(zone);
         const Outcome run = Satrivox(QStringList{"--events", "--format", "csv"} + arguments);
         const QStringList lines = Lines(run.out);
         ASSERT_GT(lines.size(), 3) << zone;
-        EXPECT_EQ(lines[0], "time,moon,code,event");
+        EXPECT_EQ(lines[0], "time,moon,code,event,jupiter_altitude,sun_altitude,visible");
         for (const QString& event : lines.mid(1)) {
             const QRegularExpressionMatch match = line.match(event);
-            EXPECT_TRUE(match.hasMatch() && match.captured(2) == offset) << event.toStdString();
+            EXPECT_TRUE(match.hasMatch() && match.captured(2) == offset && (match.captured(9) == ",,") == (zone == "UTC"s))
+                << event.toStdString();
         }
     }
     const ScopedTimeZone utc("UTC");
     const Outcome unseen = Satrivox({"--events", "2019-01-02", "--format", "csv", "--all", "--utc"});
-    EXPECT_TRUE(unseen.out.contains("Z,Io,I.Oc.D,Io disappears behind Jupiter (unseen: Io is in Jupiter's shadow)\n"));
+    EXPECT_TRUE(unseen.out.contains("Z,Io,I.Oc.D,Io disappears behind Jupiter (unseen: Io is in Jupiter's shadow),,,\n"));
+    const Outcome lisbon = Satrivox({"--events", "2019-01-06 06:00", "--days", "1", "--format", "csv", "--where", "38.72,-9.14", "--utc"});
+    EXPECT_TRUE(lisbon.out.contains("2019-01-06T06:20:04Z,Europa,II.Sh.E,Europa's shadow finishes crossing the disc,7.6,-18.0,yes\n"))
+        << lisbon.out.toStdString();
+}
+
+// Where the observer is: the zone's city, a place set with --where (which
+// wins), or none; --visible keeps what can be seen from it and needs one.
+TEST(CommandLine, WhatCanBeSeenFromWhereTheObserverIs) {
+    const ScopedTimeZone zone("UTC");
+    const Outcome nowhere = Satrivox({"--events", "2026-12-10"});
+    EXPECT_EQ(Lines(nowhere.out)[1], "No place is known (the time zone names none): --where LAT,LON gives one, for Jupiter's night and what can be seen.");
+    EXPECT_FALSE(nowhere.out.contains("J.Rise"));
+    const Outcome here = Satrivox({"--events", "2026-12-10", "--where", "38.72 N, 9.14 W", "--visible"});
+    const QStringList lines = Lines(here.out);
+    ASSERT_GT(lines.size(), 5);
+    EXPECT_TRUE(lines[1].startsWith("38.72°N, 9.14°W: night from 18:18 UTC to 06:41 UTC")) << lines[1].toStdString();
+    for (const QString& event : lines.mid(4)) {
+        EXPECT_TRUE(event.endsWith("  yes")) << event.toStdString();
+    }
+    const ScopedTimeZone lisbon("Europe/Lisbon");
+    EXPECT_EQ(Lines(Satrivox({"--events", "2026-12-10", "--where", "-33.87,151.21"}).out)[1].left(18), "33.87°S, 151.21°E:");
+    EXPECT_NE(Satrivox({"--events", "2026-12-10", "--visible"}).out, Satrivox({"--events", "2026-12-10"}).out);
+}
+
+// The Great Red Spot's transits at the longitude given, or none.
+TEST(CommandLine, TheRedSpotAtTheLongitudeGiven) {
+    const ScopedTimeZone zone("UTC");
+    const Outcome spot = Satrivox({"--events", "2019-01-17 00:00", "--grs-longitude", "294"});
+    EXPECT_TRUE(spot.out.contains("2019-01-17  06:27  UTC") && spot.out.contains("2019-01-17  16:23  UTC"))
+        << "Sky & Telescope's times for System II 294 degrees";
+    EXPECT_EQ(spot.out.count("GRS"), 2);
+    EXPECT_EQ(Satrivox({"--events", "2019-01-17", "--no-grs"}).out.count("GRS"), 0);
 }
 
 // In UT, the computer's zone makes no difference: not even to a UT time that
@@ -127,8 +170,8 @@ TEST(CommandLine, EventsAsCsvWithEachTimesOffset) {
 TEST(CommandLine, TimesInUniversalTimeIgnoreTheZonesGaps) {
     const auto list = [](const char* zone) {
         const ScopedTimeZone scoped(zone);
-        return Satrivox({"--events", "2021-03-28T00:00Z", "--utc", "--format", "csv"}).out +
-               Satrivox({"--events", "2021-03-28T00:00Z", "--utc"}).out;
+        return Satrivox({"--events", "2021-03-28T00:00Z", "--utc", "--format", "csv", "--where", "48.86,2.35"}).out +
+               Satrivox({"--events", "2021-03-28T00:00Z", "--utc", "--where", "48.86,2.35"}).out;
     };
     const QString paris = list("Europe/Paris");
     EXPECT_TRUE(paris.contains("2021-03-28T02:04:46Z,Io,I.Tr.E") && paris.contains("2021-03-28  02:05  UTC"));
@@ -150,7 +193,7 @@ TEST(CommandLine, UnseenEventsOnlyWithAll) {
 // alone, unique ids, the time stamp.
 TEST(CommandLine, EventsAsAnICalendarFile) {
     const ScopedTimeZone zone("Europe/Paris");
-    const Outcome run = Satrivox({"--events", "2019-01-05", "--format", "ics", "--days", "2"});
+    const Outcome run = Satrivox({"--events", "2019-01-05", "--format", "ics", "--days", "2", "--no-grs"});
     ASSERT_EQ(run.status, 0);
     const QByteArray bytes = run.out.toUtf8();
     EXPECT_TRUE(bytes.startsWith("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:") && bytes.endsWith("END:VCALENDAR\r\n"));
@@ -163,10 +206,11 @@ TEST(CommandLine, EventsAsAnICalendarFile) {
         }
         EXPECT_FALSE(line.startsWith("DTSTAMP:") && line != "DTSTAMP:20261208T004203Z\r");
     }
-    EXPECT_EQ(bytes.count("BEGIN:VEVENT"), 10) << "7 passages, an eclipse's start and an occultation's end, "
-                                                 "a transit whose end falls after the span";
+    EXPECT_EQ(bytes.count("BEGIN:VEVENT"), 20) << "7 passages, an eclipse's start and an occultation's end, "
+                                                 "a transit whose end falls after the span, Paris's 10 of the sky";
     EXPECT_EQ(bytes.count("DTEND:"), 7);
-    EXPECT_EQ(ids.size(), 10);
+    EXPECT_EQ(ids.size(), 20);
+    EXPECT_TRUE(bytes.contains("SUMMARY:Jupiter rises\r\n"));
     EXPECT_TRUE(bytes.contains("SUMMARY:Io crosses Jupiter\r\n"));
     EXPECT_TRUE(bytes.contains("SUMMARY:Io starts to cross the disc\r\n"));
     EXPECT_TRUE(bytes.contains("DTSTART:20190105T145225Z\r\nDTEND:20190105T170340Z\r\n"));
@@ -205,7 +249,13 @@ INSTANTIATE_TEST_SUITE_P(
                       BadRow{"both_commands", {"--events", "--offsets"}, "cannot go together"},
                       BadRow{"offsets_option_with_events", {"--events", "--precise"}, "--precise goes with --offsets"},
                       BadRow{"events_option_with_offsets", {"--offsets", "--all"}, "--all goes with --events"},
-                      BadRow{"option_without_command", {"--utc"}, "with --events or --offsets"}),
+                      BadRow{"option_without_command", {"--utc"}, "with --events or --offsets"},
+                      BadRow{"visible_nowhere", {"--events", "--visible"}, "--visible needs the observer's place"},
+                      BadRow{"where_in_words", {"--events", "--where", "Lisbon"}, "not 'Lisbon'"},
+                      BadRow{"where_past_the_pole", {"--events", "--where=91,0"}, "not '91,0'"},
+                      BadRow{"where_with_offsets", {"--offsets", "--where", "0,0"}, "--where goes with --events"},
+                      BadRow{"spot_past_360", {"--events", "--grs-longitude", "361"}, "0 to 360, not '361'"},
+                      BadRow{"spot_and_none", {"--events", "--grs-longitude", "20", "--no-grs"}, "cannot go together"}),
     kHazardName);
 
 // ---- Offsets ---------------------------------------------------------------------
@@ -246,7 +296,10 @@ TEST(CommandLine, IsWantedOnlyForItsOwnOptions) {
 }  // namespace
 }  // namespace satrivox::testing
 
+// A settings folder of the tests' own, empty: no place or longitude the user set.
 int main(int argc, char** argv) {
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName("satrivox");
     ::testing::InitGoogleTest(&argc, argv);

@@ -18,7 +18,9 @@
 
 #include "support.hpp"
 #include "events_dialog.hpp"
+#include "window/event_list.hpp"
 #include "window/form1.hpp"
+#include "window/observer.hpp"
 
 namespace satrivox::testing {
 namespace {
@@ -441,11 +443,13 @@ TEST_F(FormTest, NightColoursShowNoGreenOrBlueLightAndGiveTodaysBack) {
     Trigger("actionNightColours");
     EXPECT_EQ(calendar()->grab().toImage(), dayCalendar) << "its arrows' icons given back";
     calendar()->close();
-    Trigger("actionNightColours");
     Trigger("actionMoonNames");
     Click("Check2");
-    const QRgb middle = QImage(":/window/planet.png").pixel(14, 13);
-    EXPECT_EQ(form->Surface().pixel(kCentreX, kRow), qRgb(qGray(middle) * 3 / 4, 0, 0)) << "the picture in dim red";
+    const qreal ratio = form->devicePixelRatioF();
+    const QPoint middle(DevicePixel(kCentreX, ratio), DevicePixel(kRow, ratio));
+    const QRgb daylight = form->Surface().pixel(middle);
+    Trigger("actionNightColours");
+    EXPECT_EQ(form->Surface().pixel(middle), qRgb(qGray(daylight) * 3 / 4, 0, 0)) << "the picture in dim red";
     Get("Text1")->setFocus();
     EXPECT_EQ(Count(form->grab().toImage(), kGreenOrBlue), 0) << "a text cursor in the step box";
     Get("Command1")->setFocus();
@@ -784,6 +788,13 @@ protected:
         return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
     }
     QString Cell(int row, int column) const { return table->model()->index(row, column).data().toString(); }
+    int MoonsEvents() const {
+        int rows = 0;
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            rows += Cell(row, 2).isEmpty() ? 0 : 1;
+        }
+        return rows;
+    }
     int Row(const QString& code) const {
         for (int row = 0; row < table->model()->rowCount(); ++row) {
             if (Cell(row, 4) == code) {
@@ -797,7 +808,7 @@ protected:
 };
 
 TEST_F(EventsDialog, ListsEachSpanFromLocalNoonInLocalTime) {
-    ASSERT_EQ(table->model()->rowCount(), 13);
+    ASSERT_EQ(MoonsEvents(), 13);
     EXPECT_EQ(QStringList({Cell(0, 0), Cell(0, 1), Cell(0, 2), Cell(0, 3), Cell(0, 4)}),
               QStringList({"01/05/2019", "12:22 UTC", "Ganymede", "Ganymede's shadow starts to cross the disc", "III.Sh.I"}));
     QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(table)->tableInterface();
@@ -813,7 +824,7 @@ TEST_F(EventsDialog, ListsEachSpanFromLocalNoonInLocalTime) {
         const auto from = ephemeris::UniversalTime{std::chrono::sys_days{std::chrono::year{2019} / 1 / 5} + std::chrono::hours{12}};
         auto events = ephemeris::FindMoonEvents(from, from + std::chrono::days{days});
         std::erase_if(events, [](const ephemeris::MoonEvent& event) { return !event.visible; });
-        EXPECT_EQ(table->model()->rowCount(), static_cast<int>(events.size())) << days;
+        EXPECT_EQ(MoonsEvents(), static_cast<int>(events.size())) << days;
     }
     const ScopedTimeZone zone("Asia/Kathmandu");
     span->setCurrentIndex(0);
@@ -845,8 +856,8 @@ TEST_F(EventsDialog, ChoosingAnEventPlotsItsInstantAndPutsTheMoonOnTheLimb) {
 TEST_F(EventsDialog, CopiesAndSavesTheList) {
     table->setFocus();
     QTest::keySequence(table, QKeySequence::Copy);
-    EXPECT_EQ(QGuiApplication::clipboard()->text().count(QLatin1Char(10)), 14) << "a heading and every row";
-    table->selectRow(1);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().count(QLatin1Char(10)), table->model()->rowCount() + 1) << "a heading and every row";
+    table->selectRow(Row("I.Sh.I"));
     QTest::keySequence(table, QKeySequence::Copy);
     const QStringList copied = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
     EXPECT_TRUE(copied.size() == 2 && copied[1].endsWith("I.Sh.I")) << copied.join('|').toStdString();
@@ -856,7 +867,7 @@ TEST_F(EventsDialog, CopiesAndSavesTheList) {
         EXPECT_TRUE(events->SaveTo(folder.filePath(name)).isEmpty());
         QFile file(folder.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(file.readLine().startsWith(QString(name).endsWith("csv") ? "time,moon,code,event" : "BEGIN:VCALENDAR")) << name;
+        EXPECT_TRUE(file.readLine().startsWith(QString(name).endsWith("csv") ? "time,moon,code,event,jupiter_altitude" : "BEGIN:VCALENDAR")) << name;
     }
     EXPECT_FALSE(events->SaveTo(folder.filePath("no/such/folder/night.csv")).isEmpty());
 }
@@ -877,16 +888,106 @@ TEST_F(EventsDialog, RemembersItsSpanAndPlaceAndWorksByKeyboardAndAtNight) {
     EXPECT_EQ(dialog->pos(), place);
     dialog->findChild<QWidget*>("fromDate")->setFocus();
     QStringList order;
-    for (int step = 0; step < 12 && order.size() < 7; ++step) {
+    for (int step = 0; step < 16 && order.size() < 10; ++step) {
         if (const QString name = QApplication::focusWidget()->objectName(); order.isEmpty() || order.back() != name) {
             order << name;
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(order, QStringList({"fromDate", "spanBox", "eventTable", "showButton", "copyButton", "saveButton", "closeButton"}));
+    EXPECT_EQ(order, QStringList({"fromDate", "spanBox", "placeName", "placeCoordinates", "redSpotBox", "eventTable",
+                                  "showButton", "copyButton", "saveButton", "closeButton"}))
+        << "\"Only what I can see\" is off without a place";
     QTest::keySequence(dialog, QKeySequence("Ctrl+Shift+N"));
     EXPECT_TRUE(Get<QAction>("actionNightColours")->isChecked()) << "the view's keys work in the dialog";
     EXPECT_EQ(Count(dialog->grab().toImage(), kGreenOrBlue), 0) << "with the date's field edited";
+}
+
+// Under a zone with a city the dialog knows the place without asking and
+// says what can be seen from it; a place typed in wins and is remembered,
+// coordinates it cannot read leave the place as it was with one message, and
+// empty coordinates give the zone's city back. Without a place it asks for one.
+TEST_F(EventsDialog, KnowsThePlaceAndWhatCanBeSeenFromIt) {
+    const auto field = [this](const char* name) { return dialog->findChild<QLineEdit*>(name); };
+    const auto night = [this] { return dialog->findChild<QLabel*>("nightLabel")->text(); };
+    const auto type = [&](const char* name, const QString& text) {
+        field(name)->selectAll();
+        QTest::keyClick(field(name), Qt::Key_Delete);
+        QTest::keyClicks(field(name), text);
+        QTest::keyClick(field(name), Qt::Key_Return);
+    };
+    EXPECT_TRUE(night().startsWith("Where are you?") && table->isColumnHidden(5)) << "UTC names no place";
+    const ScopedTimeZone zone("Europe/Lisbon");
+    Open();
+    Show();
+    Picker()->setDateTime({QDate(2019, 1, 5), QTime(23, 0)});
+    QTest::keySequence(form.get(), QKeySequence("Ctrl+Shift+E"));
+    dialog = form->findChild<QDialog*>("EventsDialog");
+    table = dialog->findChild<QTableView*>("eventTable");
+    EXPECT_EQ(field("placeName")->text() + " " + field("placeCoordinates")->text(), "Lisbon 38.72 N, 9.13 W");
+    EXPECT_TRUE(night().startsWith("Lisbon (38.72°N, 9.13°W): night from 18:32 WET")) << night().toStdString();
+    const int sets = Row("J.Set");
+    ASSERT_GE(sets, 0);
+    EXPECT_EQ(Cell(sets, 5), "-0.4°");
+    EXPECT_EQ(table->model()->index(sets, 3).data(Qt::ForegroundRole).value<QColor>(), QGuiApplication::palette().color(QPalette::PlaceholderText))
+        << "dimmed: Jupiter is down";
+    EXPECT_TRUE(table->model()->index(sets, 3).data(Qt::ToolTipRole).toString().contains("Jupiter is -0.4° up"));
+    type("placeCoordinates", "somewhere");
+    auto* problem = dialog->findChild<QLabel*>("placeProblem");
+    EXPECT_TRUE(problem->isVisible() && problem->text().startsWith("The place is unchanged: ")) << problem->text().toStdString();
+    EXPECT_TRUE(night().startsWith("Lisbon"));
+    type("placeName", "Sydney");
+    type("placeCoordinates", "-33.87, 151.21");
+    EXPECT_FALSE(problem->isVisible());
+    EXPECT_TRUE(night().startsWith("Sydney (33.87°S, 151.21°E): ")) << night().toStdString();
+    auto* onlySeen = dialog->findChild<QCheckBox*>("onlyVisibleBox");
+    onlySeen->click();
+    ASSERT_GT(table->model()->rowCount(), 0);
+    for (int row = 0; row < table->model()->rowCount(); ++row) {
+        EXPECT_FALSE(table->model()->index(row, 3).data(Qt::ForegroundRole).isValid()) << Cell(row, 4).toStdString();
+    }
+    dialog->findChild<QSpinBox*>("redSpotBox")->setValue(294);
+    dialog->close();
+    Open();
+    Show();
+    QTest::keySequence(form.get(), QKeySequence("Ctrl+Shift+E"));
+    dialog = form->findChild<QDialog*>("EventsDialog");
+    ASSERT_TRUE(dialog != nullptr && Active(dialog));
+    EXPECT_TRUE(night().startsWith("Sydney") && dialog->findChild<QCheckBox*>("onlyVisibleBox")->isChecked() &&
+                dialog->findChild<QSpinBox*>("redSpotBox")->value() == 294)
+        << "remembered";
+    EXPECT_EQ(window::ObserverPlace()->name, "Sydney") << "and the command line's";
+    type("placeCoordinates", "");
+    EXPECT_TRUE(night().startsWith("Lisbon")) << "the zone's again";
+}
+
+// A place garbled in the settings file gives the zone's city.
+TEST_F(FormTest, AGarbledPlaceGivesTheZonesCity) {
+    const ScopedTimeZone zone("Europe/Lisbon");
+    std::filesystem::create_directories(SettingsFolder());
+    for (const char* place : {"name=Here\nlatitude=38.72\nlongitude=-9.14\n", "name=Here\nlatitude=north pole\nlongitude=-9.14\n",
+                              "name=Here\nlatitude=91\nlongitude=-9.14\n", "name=\nlatitude=38.72\nlongitude=-9.14\n"}) {
+        std::ofstream(SettingsFolder() / "satrivox.conf") << "[place]\n" << place;
+        EXPECT_EQ(window::ObserverPlace()->name, place == std::string_view("name=Here\nlatitude=38.72\nlongitude=-9.14\n") ? "Here" : "Lisbon") << place;
+    }
+    std::ofstream(SettingsFolder() / "satrivox.conf") << "[events]\nredSpotLongitude=400\n";
+    EXPECT_EQ(window::RedSpotLongitude(), window::kDefaultRedSpotLongitude);
+}
+
+// An event is seen from the place from Jupiter 5 degrees up and the Sun 6
+// degrees down; an event nobody can see never is; without a place, nothing says.
+TEST(EventList, SeenFromHereAtItsEdges) {
+    const ephemeris::MoonEvent io{ephemeris::UniversalTime{}, ephemeris::Moon::Io, ephemeris::EventKind::TransitIngress, true};
+    const auto seen = [&io](double jupiter, double sun, bool visible = true) {
+        ephemeris::MoonEvent event = io;
+        event.visible = visible;
+        return window::SeenFromHere({event.time, event, ephemeris::Altitudes{jupiter, sun}});
+    };
+    EXPECT_EQ(seen(5.0, -6.0), true);
+    EXPECT_EQ(seen(4.95, -30.0), false);
+    EXPECT_EQ(seen(60.0, -5.95), false);
+    EXPECT_EQ(seen(60.0, -30.0, false), false);
+    EXPECT_EQ(window::SeenFromHere({io.time, window::RedSpotTransit{70.0}, ephemeris::Altitudes{5.0, -6.0}}), true);
+    EXPECT_EQ(window::SeenFromHere({io.time, io, std::nullopt}), std::nullopt);
 }
 
 // ---- Long runs ---------------------------------------------------------------------

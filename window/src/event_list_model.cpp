@@ -1,13 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "event_list_model.hpp"
 
+#include <QGuiApplication>
 #include <QLocale>
+#include <QPalette>
 
 #include "window/observing_log.hpp"
 
 namespace window {
+namespace {
 
-void EventListModel::SetEvents(std::vector<ephemeris::MoonEvent> events) {
+QString Altitude(double degrees) {
+    return QString::number(degrees, 'f', 1) + QChar(0x00B0);
+}
+
+// Why an event cannot be seen from the place, or nothing if it can.
+QString WhyUnseen(const ListedEvent& event) {
+    if (SeenFromHere(event) != false) {
+        return {};
+    }
+    if (event.altitudes->jupiter < kLowestJupiter) {
+        return EventListModel::tr("Not seen from here: Jupiter is %1 up, under %2").arg(Altitude(event.altitudes->jupiter), Altitude(kLowestJupiter));
+    }
+    if (event.altitudes->sun > kHighestSun) {
+        return EventListModel::tr("Not seen from here: the sky is too bright, the Sun is %1 up").arg(Altitude(event.altitudes->sun));
+    }
+    return EventListModel::tr("Not seen from anywhere");
+}
+
+}  // namespace
+
+void EventListModel::SetEvents(std::vector<ListedEvent> events) {
     beginResetModel();
     events_ = std::move(events);
     endResetModel();
@@ -25,33 +48,53 @@ QVariant EventListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
-    const ephemeris::MoonEvent& event = events_[static_cast<std::size_t>(index.row())];
-    if (role == kInstantRole) {
-        return QVariant::fromValue(static_cast<qint64>(event.time.time_since_epoch().count()));
+    const ListedEvent& event = events_[static_cast<std::size_t>(index.row())];
+    switch (role) {
+        case kInstantRole:
+            return QVariant::fromValue(static_cast<qint64>(event.time.time_since_epoch().count()));
+        case Qt::ForegroundRole:
+            return SeenFromHere(event) == false ? QVariant(QGuiApplication::palette().color(QPalette::PlaceholderText)) : QVariant();
+        case Qt::ToolTipRole: {
+            const QString why = WhyUnseen(event);
+            return why.isEmpty() ? QVariant() : QVariant(why);
+        }
+        case Qt::TextAlignmentRole:
+            return index.column() >= JupiterColumn ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+        case Qt::DisplayRole:
+        case Qt::AccessibleTextRole:
+            return Text(event, index.column(), role);
+        default:
+            break;
     }
-    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
-        return {};
-    }
+    return {};
+}
+
+QVariant EventListModel::Text(const ListedEvent& event, int column, int role) const {
     // To the nearest minute, as the published tables print them.
     const ClockReading shown = ReadClock(std::chrono::floor<std::chrono::minutes>(event.time + std::chrono::seconds(30)), Clock::Local);
-    switch (index.column()) {
+    switch (column) {
         case DateColumn:
             return role == Qt::DisplayRole ? shown.wallClock.toString(QStringLiteral("MM/dd/yyyy"))
                                            : QLocale().toString(shown.wallClock.date(), QLocale::LongFormat);
         case TimeColumn:
             return shown.wallClock.toString(QStringLiteral("HH:mm")) + QLatin1Char(' ') + shown.zone;
         case MoonColumn:
-            return MoonName(event.moon);
+            return MoonOf(event);
         case EventColumn:
-            return EventWords(event);
+            return role == Qt::AccessibleTextRole && SeenFromHere(event) == false ? Words(event) + tr(", not seen from here")
+                                                                                   : Words(event);
+        case CodeColumn:
+            return Code(event);
+        case JupiterColumn:
+            return event.altitudes ? Altitude(event.altitudes->jupiter) : QString();
         default:
             break;
     }
-    return QString::fromStdString(ephemeris::EventCode(event.moon, event.kind));
+    return event.altitudes ? Altitude(event.altitudes->sun) : QString();
 }
 
 QVariant EventListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
     switch (section) {
@@ -63,10 +106,14 @@ QVariant EventListModel::headerData(int section, Qt::Orientation orientation, in
             return tr("Moon");
         case EventColumn:
             return tr("Event");
+        case CodeColumn:
+            return tr("Code");
+        case JupiterColumn:
+            return role == Qt::DisplayRole ? tr("Jupiter") : tr("Jupiter's altitude above the horizon");
         default:
             break;
     }
-    return tr("Code");
+    return role == Qt::DisplayRole ? tr("Sun") : tr("The Sun's altitude: below -6\u00B0 the sky is dark enough");
 }
 
 }  // namespace window

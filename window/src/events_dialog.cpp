@@ -9,6 +9,8 @@
 #include <QSaveFile>
 #include <QKeyEvent>
 
+#include <cmath>
+
 #include "ephemeris/ephemeris.hpp"
 #include "instant_conversion.hpp"
 #include "ui_events_dialog.h"
@@ -27,6 +29,15 @@ QString Shown(ephemeris::UniversalTime instant) {
     return reading.wallClock.toString(QStringLiteral("MM/dd/yyyy HH:mm")) + QLatin1Char(' ') + reading.zone;
 }
 
+// "38.72 N, 9.13 W": as the coordinates field shows a place, and reads back.
+QString CoordinatesText(const ephemeris::Place& place) {
+    return QStringLiteral("%1 %2, %3 %4")
+        .arg(std::fabs(place.latitude), 0, 'f', 2)
+        .arg(place.latitude < 0.0 ? QLatin1Char('S') : QLatin1Char('N'))
+        .arg(std::fabs(place.longitude), 0, 'f', 2)
+        .arg(place.longitude < 0.0 ? QLatin1Char('W') : QLatin1Char('E'));
+}
+
 }  // namespace
 
 EventsDialog::EventsDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::EventsDialog>()) {
@@ -36,14 +47,24 @@ EventsDialog::EventsDialog(QWidget* parent) : QDialog(parent), ui(std::make_uniq
     ui->eventTable->horizontalHeader()->setSectionResizeMode(EventListModel::EventColumn, QHeaderView::Stretch);
     const EventsDialogSettings remembered = ReadEventsDialogSettings();
     ui->spanBox->setCurrentIndex(static_cast<int>(remembered.span));
+    ui->onlyVisibleBox->setChecked(remembered.onlyVisible);
+    ui->redSpotBox->setValue(static_cast<int>(std::lround(remembered.redSpotLongitude)) % 360);
+    setPlace_ = remembered.place;
+    zonePlace_ = ephemeris::PlaceOfZone(ephemeris::ComputersZoneName());
+    ShowPlace();
     if (!remembered.geometry.isEmpty()) {
         restoreGeometry(remembered.geometry);
     }
     connect(ui->fromDate, &QDateEdit::dateChanged, this, &EventsDialog::Refresh);
-    connect(ui->spanBox, &QComboBox::currentIndexChanged, this, [this] {
+    const auto refreshAndRemember = [this] {
         Refresh();
         Remember();
-    });
+    };
+    connect(ui->spanBox, &QComboBox::currentIndexChanged, this, refreshAndRemember);
+    connect(ui->onlyVisibleBox, &QCheckBox::toggled, this, refreshAndRemember);
+    connect(ui->redSpotBox, &QSpinBox::valueChanged, this, refreshAndRemember);
+    connect(ui->placeName, &QLineEdit::editingFinished, this, &EventsDialog::TakePlace);
+    connect(ui->placeCoordinates, &QLineEdit::editingFinished, this, &EventsDialog::TakePlace);
     connect(ui->eventTable, &QAbstractItemView::activated, this, &EventsDialog::ChooseCurrent);
     connect(ui->showButton, &QPushButton::clicked, this, &EventsDialog::ChooseCurrent);
     connect(ui->copyButton, &QPushButton::clicked, this, &EventsDialog::CopyList);
@@ -76,11 +97,21 @@ void EventsDialog::Refresh() {
                                                                                                  : from.addMonths(1);
     const ephemeris::UniversalTime start = LocalNoon(from);
     const ephemeris::UniversalTime end = LocalNoon(until);
-    std::vector<ephemeris::MoonEvent> events;
+    const std::optional<ephemeris::Place> place = Place();
+    std::vector<ListedEvent> events;
     QString summary;
+    QString night;
     try {
-        events = ephemeris::FindMoonEvents(start, end);
-        std::erase_if(events, [](const ephemeris::MoonEvent& event) { return !event.visible; });
+        events = ListEvents({start, end, false, place, ui->redSpotBox->value()});
+        if (place) {
+            night = NightSummary(*place, start, Clock::Local).trimmed();
+            if (ui->onlyVisibleBox->isChecked()) {
+                events = OnlySeenFromHere(std::move(events));
+            }
+        } else {
+            night = tr("Where are you? The time zone does not say. Type your place's latitude and longitude above to "
+                       "see Jupiter's night there and which events you can see.");
+        }
         const QString count = events.empty() ? tr("No events") : events.size() == 1 ? tr("1 event") : tr("%1 events").arg(events.size());
         summary = tr("%1 from %2 to %3").arg(count, Shown(start), Shown(end));
     } catch (const ephemeris::OutsidePreciseYears&) {
@@ -91,10 +122,51 @@ void EventsDialog::Refresh() {
         summary = QString::fromUtf8(fault.what());
     }
     model_.SetEvents(std::move(events));
+    ui->eventTable->setColumnHidden(EventListModel::JupiterColumn, !place);
+    ui->eventTable->setColumnHidden(EventListModel::SunColumn, !place);
+    ui->onlyVisibleBox->setEnabled(place.has_value());
+    ui->nightLabel->setText(night);
     ui->summaryLabel->setText(summary);
     if (model_.rowCount() > 0) {  // for Enter, choosing nothing: Copy then takes every row
         ui->eventTable->selectionModel()->setCurrentIndex(model_.index(0, 0), QItemSelectionModel::NoUpdate);
     }
+}
+
+// The place typed in the fields: empty coordinates go back to the time
+// zone's place; coordinates that cannot be read leave the place as it was,
+// with why.
+void EventsDialog::TakePlace() {
+    if (!ui->placeName->isModified() && !ui->placeCoordinates->isModified()) {
+        return;  // focus passing through the fields
+    }
+    const QString coordinates = ui->placeCoordinates->text().trimmed();
+    if (coordinates.isEmpty()) {
+        setPlace_.reset();
+    } else {
+        std::string problem;
+        const std::optional<ephemeris::Coordinates> read = ephemeris::ReadCoordinates(coordinates.toStdString(), &problem);
+        if (!read) {
+            ui->placeProblem->setText(tr("The place is unchanged: %1. Type the latitude, then the longitude, in degrees "
+                                         "with N, S, E, W or signs, such as \"38.72 N, 9.14 W\" or \"38.72, -9.14\".")
+                                          .arg(QString::fromStdString(problem)));
+            ui->placeProblem->show();
+            return;
+        }
+        const QString name = ui->placeName->text().trimmed();
+        setPlace_ = ephemeris::Place{name.isEmpty() ? tr("Here").toStdString() : name.toStdString(), read->latitude, read->longitude};
+    }
+    ui->placeProblem->hide();
+    ShowPlace();
+    Refresh();
+    Remember();
+}
+
+void EventsDialog::ShowPlace() {
+    const std::optional<ephemeris::Place> place = Place();
+    ui->placeName->setText(place ? QString::fromStdString(place->name) : QString());
+    ui->placeCoordinates->setText(place ? CoordinatesText(*place) : QString());
+    ui->placeName->setModified(false);
+    ui->placeCoordinates->setModified(false);
 }
 
 void EventsDialog::ChooseCurrent() {
@@ -106,7 +178,7 @@ void EventsDialog::ChooseCurrent() {
 
 // The chosen rows, or every row if none is chosen, as the command line's text.
 void EventsDialog::CopyList() const {
-    std::vector<ephemeris::MoonEvent> events;
+    std::vector<ListedEvent> events;
     const QModelIndexList rows = ui->eventTable->selectionModel()->selectedRows();
     for (int row = 0; row < model_.rowCount(); ++row) {
         if (rows.isEmpty() || ui->eventTable->selectionModel()->isRowSelected(row)) {
@@ -146,7 +218,8 @@ void EventsDialog::AskWhereToSave() {
 }
 
 void EventsDialog::Remember() const {
-    SaveEventsDialogSettings({Span(), saveGeometry()});
+    SaveEventsDialogSettings({Span(), saveGeometry(), setPlace_, ui->onlyVisibleBox->isChecked(),
+                              static_cast<double>(ui->redSpotBox->value())});
 }
 
 bool EventsDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 
 #include "event_list_model.hpp"
 #include "view_settings.hpp"
@@ -15,10 +16,13 @@ class EventsDialog;
 namespace window {
 
 // The moons' events from noon on a date, for a night, a week or a month, in
-// the window's local time. Choosing one (Enter, a double-click, "Show in the
-// window") asks the window to plot its instant; the list can be copied as
-// text and saved as CSV or as an iCalendar file. The span and where the dialog
-// stood are remembered with the other settings.
+// the window's local time, with the Great Red Spot's transits and, where the
+// observer's place is known, Jupiter's night there and which events can be
+// seen from it. Choosing one (Enter, a double-click, "Show in the window")
+// asks the window to plot its instant; the list can be copied as text and
+// saved as CSV or as an iCalendar file. The span, the place, the Spot's
+// longitude, "Only what I can see" and where the dialog stood are remembered
+// with the other settings.
 class EventsDialog : public QDialog {
     Q_OBJECT
 
@@ -46,6 +50,8 @@ protected:
 
 private:
     void Refresh();
+    void TakePlace();
+    void ShowPlace();
     void ChooseCurrent();
     void CopyList() const;
     void AskWhereToSave();
@@ -54,6 +60,10 @@ private:
 
     std::unique_ptr<Ui::EventsDialog> ui;
     EventListModel model_;
+    [[nodiscard]] std::optional<ephemeris::Place> Place() const { return setPlace_ ? setPlace_ : zonePlace_; }
+
+    std::optional<ephemeris::Place> setPlace_;  // the observer's own
+    std::optional<ephemeris::Place> zonePlace_;  // the time zone's principal place, if it has one
 };
 
 }  // namespace window

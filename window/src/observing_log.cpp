@@ -6,10 +6,13 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
+#include "ephemeris/jupiter_sky.hpp"
 #include "ephemeris/time_base.hpp"
 #include "instant_conversion.hpp"
+#include "window/event_list.hpp"
 
 namespace window {
 namespace {
@@ -56,10 +59,6 @@ ephemeris::UniversalTime ToTheMinute(ephemeris::UniversalTime instant) {
     return floor<minutes>(instant + 30s);
 }
 
-QString Code(const MoonEvent& event) {
-    return QString::fromStdString(ephemeris::EventCode(event.moon, event.kind));
-}
-
 // RFC 4180: a field with a comma, a quote or a line break goes in quotes, its quotes doubled.
 QString CsvField(QString field) {
     if (field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) || field.contains(QLatin1Char('\n'))) {
@@ -100,16 +99,33 @@ QString CalendarTime(ephemeris::UniversalTime instant) {
     return ReadClock(instant, Clock::Universal).wallClock.toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
 }
 
-// The event that ends the phenomenon `start` begins: the next of its moon and kind.
-std::optional<MoonEvent> EndOf(const MoonEvent& start, const std::vector<MoonEvent>& events) {
-    const auto end = std::find_if(events.begin(), events.end(), [&start](const MoonEvent& event) {
-        return event.moon == start.moon && event.time > start.time &&
-               static_cast<int>(event.kind) / 2 == static_cast<int>(start.kind) / 2;
-    });
-    if (end == events.end() || static_cast<int>(end->kind) % 2 == 0) {
+// The index of the event that ends the moon's phenomenon events[start]
+// begins: the next of its moon and kind, if that is an end.
+std::optional<std::size_t> EndOf(std::size_t start, const std::vector<ListedEvent>& events) {
+    const auto* begins = std::get_if<MoonEvent>(&events[start].what);
+    if (begins == nullptr || static_cast<int>(begins->kind) % 2 != 0) {
         return std::nullopt;
     }
-    return *end;
+    for (std::size_t i = start + 1; i < events.size(); ++i) {
+        const auto* next = std::get_if<MoonEvent>(&events[i].what);
+        if (next != nullptr && next->moon == begins->moon && static_cast<int>(next->kind) / 2 == static_cast<int>(begins->kind) / 2) {
+            return static_cast<int>(next->kind) % 2 == 1 ? std::optional<std::size_t>(i) : std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+// Degrees to one decimal, as altitudes are shown.
+QString Degrees(double degrees) {
+    return QString::number(degrees, 'f', 1) + QChar(0x00B0);
+}
+
+QString Latitude(double degrees) {
+    return QString::number(std::fabs(degrees), 'f', 2) + QChar(0x00B0) + (degrees < 0.0 ? QLatin1Char('S') : QLatin1Char('N'));
+}
+
+QString Longitude(double degrees) {
+    return QString::number(std::fabs(degrees), 'f', 2) + QChar(0x00B0) + (degrees < 0.0 ? QLatin1Char('W') : QLatin1Char('E'));
 }
 
 QString PhenomenonWords(const MoonEvent& event) {
@@ -174,15 +190,23 @@ QString IsoTime(ephemeris::UniversalTime instant, Clock clock) {
     return time + offset;
 }
 
-QString EventsText(const std::vector<MoonEvent>& events, Clock clock) {
+QString EventsText(const std::vector<ListedEvent>& events, Clock clock) {
+    const bool altitudes = std::any_of(events.begin(), events.end(), [](const ListedEvent& event) { return event.altitudes.has_value(); });
     std::vector<QStringList> rows{{Tr("Date"), Tr("Time"), Tr("Zone"), Tr("Moon"), Tr("Event"), Tr("Code")}};
-    for (const MoonEvent& event : events) {
+    if (altitudes) {
+        rows.front() << Tr("Jupiter") << Tr("Sun") << Tr("Seen");
+    }
+    for (const ListedEvent& event : events) {
         const ClockReading reading = ReadClock(ToTheMinute(event.time), clock);
         rows.push_back({reading.wallClock.toString(QStringLiteral("yyyy-MM-dd")),
-                        reading.wallClock.toString(QStringLiteral("HH:mm")), reading.zone, MoonName(event.moon),
-                        EventWords(event), Code(event)});
+                        reading.wallClock.toString(QStringLiteral("HH:mm")), reading.zone, MoonOf(event), Words(event),
+                        Code(event)});
+        if (altitudes) {
+            rows.back() << Degrees(event.altitudes->jupiter) << Degrees(event.altitudes->sun)
+                        << (SeenFromHere(event) == true ? Tr("yes") : Tr("no"));
+        }
     }
-    std::array<qsizetype, 6> widths{};
+    std::vector<qsizetype> widths(rows.front().size(), 0);
     for (const QStringList& row : rows) {
         for (qsizetype column = 0; column < row.size(); ++column) {
             widths[static_cast<std::size_t>(column)] = std::max(widths[static_cast<std::size_t>(column)], row[column].size());
@@ -200,51 +224,110 @@ QString EventsText(const std::vector<MoonEvent>& events, Clock clock) {
     return text;
 }
 
-QString EventsCsv(const std::vector<MoonEvent>& events, Clock clock) {
-    QString csv = QStringLiteral("time,moon,code,event\n");
-    for (const MoonEvent& event : events) {
-        csv += QStringList{IsoTime(event.time, clock), MoonName(event.moon), Code(event), CsvField(EventWords(event))}.join(
-                   QLatin1Char(',')) +
-               QLatin1Char('\n');
+QString EventsCsv(const std::vector<ListedEvent>& events, Clock clock) {
+    QString csv = QStringLiteral("time,moon,code,event,jupiter_altitude,sun_altitude,visible\n");
+    for (const ListedEvent& event : events) {
+        QStringList fields{IsoTime(event.time, clock), MoonOf(event), Code(event), CsvField(Words(event))};
+        if (event.altitudes) {
+            fields << QString::number(event.altitudes->jupiter, 'f', 1) << QString::number(event.altitudes->sun, 'f', 1)
+                   << (SeenFromHere(event) == true ? QStringLiteral("yes") : QStringLiteral("no"));
+        } else {
+            fields << QString() << QString() << QString();
+        }
+        csv += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
     return csv;
 }
 
-QString EventsCalendar(const std::vector<MoonEvent>& events, const QDateTime& stamp) {
+QString EventsCalendar(const std::vector<ListedEvent>& events, const QDateTime& stamp) {
     QByteArray calendar = Folded(QStringLiteral("BEGIN:VCALENDAR")) + Folded(QStringLiteral("VERSION:2.0")) +
                           Folded(QStringLiteral("PRODID:-//Satrivox//Events of Jupiter's moons//EN")) +
                           Folded(QStringLiteral("CALSCALE:GREGORIAN")) + Folded(QStringLiteral("METHOD:PUBLISH"));
     const QString dtstamp = stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    const auto line = [](const ListedEvent& event) {
+        return Code(event) + QLatin1Char(' ') +
+               ReadClock(ToTheMinute(event.time), Clock::Universal).wallClock.toString(QStringLiteral("HH:mm")) +
+               QStringLiteral(" UT: ") + Words(event);
+    };
     std::vector<bool> taken(events.size(), false);
     for (std::size_t i = 0; i < events.size(); ++i) {
         if (taken[i]) {
             continue;
         }
-        const MoonEvent& event = events[i];
-        const std::optional<MoonEvent> end = static_cast<int>(event.kind) % 2 == 0 ? EndOf(event, events) : std::nullopt;
-        QStringList description{Code(event) + QLatin1Char(' ') + ReadClock(ToTheMinute(event.time), Clock::Universal)
-                                                                   .wallClock.toString(QStringLiteral("HH:mm")) +
-                                QStringLiteral(" UT: ") + EventWords(event)};
+        const ListedEvent& event = events[i];
+        const std::optional<std::size_t> end = EndOf(i, events);
+        QStringList description{line(event)};
         QStringList lines{QStringLiteral("BEGIN:VEVENT"),
                           QStringLiteral("UID:%1-%2@satrivox.org").arg(CalendarTime(event.time), Code(event)),
                           QStringLiteral("DTSTAMP:") + dtstamp, QStringLiteral("DTSTART:") + CalendarTime(event.time)};
         if (end) {
-            taken[static_cast<std::size_t>(std::find(events.begin(), events.end(), *end) - events.begin())] = true;
-            lines << QStringLiteral("DTEND:") + CalendarTime(end->time)
-                  << QStringLiteral("SUMMARY:") + CalendarText(PhenomenonWords(event));
-            description << Code(*end) + QLatin1Char(' ') +
-                               ReadClock(ToTheMinute(end->time), Clock::Universal).wallClock.toString(QStringLiteral("HH:mm")) +
-                               QStringLiteral(" UT: ") + EventWords(*end);
+            taken[*end] = true;
+            lines << QStringLiteral("DTEND:") + CalendarTime(events[*end].time)
+                  << QStringLiteral("SUMMARY:") + CalendarText(PhenomenonWords(std::get<MoonEvent>(event.what)));
+            description << line(events[*end]);
         } else {
-            lines << QStringLiteral("SUMMARY:") + CalendarText(EventWords(event));
+            lines << QStringLiteral("SUMMARY:") + CalendarText(Words(event));
         }
         lines << QStringLiteral("DESCRIPTION:") + CalendarText(description.join(QLatin1Char('\n')))
               << QStringLiteral("TRANSP:TRANSPARENT") << QStringLiteral("END:VEVENT");
-        for (const QString& line : lines) {
-            calendar += Folded(line);
+        for (const QString& content : lines) {
+            calendar += Folded(content);
         }
     }
     return QString::fromUtf8(calendar + Folded(QStringLiteral("END:VCALENDAR")));
+}
+
+QString NightSummary(const ephemeris::Place& place, ephemeris::UniversalTime from, Clock clock) {
+    using std::chrono::hours;
+    const ephemeris::Coordinates at{place.latitude, place.longitude};
+    // Long enough for the night begun on the first day to end, and Jupiter risen in it to set.
+    const std::vector<ephemeris::SkyEvent> sky = ephemeris::FindSkyEvents(from, from + hours{48}, at);
+    const auto next = [&sky](ephemeris::SkyEventKind kind, ephemeris::UniversalTime after) -> const ephemeris::SkyEvent* {
+        const auto found = std::find_if(sky.begin(), sky.end(), [&](const ephemeris::SkyEvent& event) {
+            return event.kind == kind && event.time >= after && event.time < after + hours{24};
+        });
+        return found == sky.end() ? nullptr : &*found;
+    };
+    const auto shown = [clock](const ephemeris::SkyEvent& event) {
+        const ClockReading reading = ReadClock(ToTheMinute(event.time), clock);
+        return reading.wallClock.toString(QStringLiteral("HH:mm")) + QLatin1Char(' ') + reading.zone;
+    };
+    const ephemeris::Altitudes then = ephemeris::AltitudesAt(from, at);
+    QString night;
+    const ephemeris::SkyEvent* falls = next(ephemeris::SkyEventKind::NightBegin, from);
+    const ephemeris::SkyEvent* ends = falls != nullptr ? next(ephemeris::SkyEventKind::NightEnd, falls->time) : nullptr;
+    if (falls != nullptr && ends != nullptr) {
+        night = Tr("night from %1 to %2 (the Sun 12 degrees down)").arg(shown(*falls), shown(*ends));
+    } else if (falls == nullptr && next(ephemeris::SkyEventKind::NightEnd, from) == nullptr) {
+        night = then.sun < -12.0 ? Tr("dark all day (the Sun more than 12 degrees down)")
+                                 : Tr("no night (the Sun not 12 degrees down)");
+    } else {
+        night = Tr("night falls or ends, not both, within the day");
+    }
+    // Jupiter's passage over the sky in the day: risen (or already up), highest, set.
+    const ephemeris::SkyEvent* rise = next(ephemeris::SkyEventKind::JupiterRise, from);
+    const ephemeris::UniversalTime up = rise != nullptr ? rise->time : from;
+    QStringList jupiter;
+    if (rise != nullptr) {
+        jupiter << Tr("rises %1").arg(shown(*rise));
+    }
+    const ephemeris::SkyEvent* highest = next(ephemeris::SkyEventKind::JupiterCulmination, up);
+    if (highest != nullptr) {
+        jupiter << Tr("is highest %1 at %2").arg(shown(*highest), Degrees(highest->altitudes.jupiter));
+    }
+    if (const ephemeris::SkyEvent* set = next(ephemeris::SkyEventKind::JupiterSet, up)) {
+        jupiter << Tr("sets %1").arg(shown(*set));
+    }
+    if (jupiter.isEmpty()) {
+        jupiter << (then.jupiter > 0.0 ? Tr("stays up all day") : Tr("does not rise"));
+    }
+    const ephemeris::JupiterDisc disc = ephemeris::JupiterDiscAt(highest != nullptr ? highest->time : from + hours{12});
+    const QString coordinates = Latitude(place.latitude) + QStringLiteral(", ") + Longitude(place.longitude);
+    const QString where = place.name.empty() ? coordinates : Tr("%1 (%2)").arg(QString::fromStdString(place.name), coordinates);
+    return Tr("%1: %2.\nJupiter %3; %4\u2033 across, magnitude %5.\n")
+        .arg(where, night, jupiter.join(QStringLiteral(", ")))
+        .arg(disc.diameterArcsec, 0, 'f', 1)
+        .arg(disc.magnitude, 0, 'f', 1);
 }
 
 std::array<double, 4> ModelArcminutes(const ephemeris::SatelliteOffsets& offsets) {

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 
+#include "window/observer.hpp"
+
 namespace window {
 namespace {
 
@@ -15,6 +17,11 @@ constexpr const char* kMoonNames = "view/moonNames";
 constexpr const char* kPrecisePositions = "view/precisePositions";
 constexpr const char* kEventSpan = "events/span";
 constexpr const char* kEventsGeometry = "events/geometry";
+constexpr const char* kOnlyVisible = "events/onlyVisible";
+constexpr const char* kRedSpotLongitude = "events/redSpotLongitude";
+constexpr const char* kPlaceName = "place/name";
+constexpr const char* kPlaceLatitude = "place/latitude";
+constexpr const char* kPlaceLongitude = "place/longitude";
 constexpr std::array<const char*, 3> kSpanNames{"night", "week", "month"};
 
 // The user's own file only: no system-wide defaults to mix in.
@@ -23,7 +30,9 @@ public:
     Settings() : QSettings(QStringLiteral("satrivox"), QStringLiteral("satrivox")) { setFallbacksEnabled(false); }
 
     [[nodiscard]] bool HoldsOnlyOurs() const {
-        const std::array<QString, 6> ours{kMirrored, kNightColours, kMoonNames, kPrecisePositions, kEventSpan, kEventsGeometry};
+        const std::array<QString, 11> ours{kMirrored,       kNightColours,  kMoonNames,        kPrecisePositions,
+                                           kEventSpan,      kEventsGeometry, kOnlyVisible,     kRedSpotLongitude,
+                                           kPlaceName,      kPlaceLatitude, kPlaceLongitude};
         const QStringList keys = allKeys();
         return status() == QSettings::NoError &&
                std::all_of(keys.begin(), keys.end(), [&ours](const QString& key) {
@@ -32,6 +41,23 @@ public:
     }
 
     [[nodiscard]] bool Read(const char* key) const { return value(key).toString() == QLatin1String("true"); }
+
+    // A number written in C's form within [lowest, highest], or nothing.
+    [[nodiscard]] std::optional<double> Number(const char* key, double lowest, double highest) const {
+        bool number = false;
+        const double read = value(key).toString().toDouble(&number);
+        return number && read >= lowest && read <= highest ? std::optional<double>(read) : std::nullopt;
+    }
+
+    [[nodiscard]] std::optional<ephemeris::Place> Place() const {
+        const QString name = value(kPlaceName).toString().trimmed();
+        const std::optional<double> latitude = Number(kPlaceLatitude, -90.0, 90.0);
+        const std::optional<double> longitude = Number(kPlaceLongitude, -180.0, 180.0);
+        if (name.isEmpty() || !latitude || !longitude) {
+            return std::nullopt;
+        }
+        return ephemeris::Place{name.toStdString(), *latitude, *longitude};
+    }
 };
 
 }  // namespace
@@ -62,7 +88,8 @@ EventsDialogSettings ReadEventsDialogSettings() {
     const QString span = settings.value(kEventSpan).toString();
     const auto named = std::find(kSpanNames.begin(), kSpanNames.end(), span);
     return {named == kSpanNames.end() ? EventSpan::Night : static_cast<EventSpan>(named - kSpanNames.begin()),
-            settings.value(kEventsGeometry).toByteArray()};
+            settings.value(kEventsGeometry).toByteArray(), settings.Place(), settings.Read(kOnlyVisible),
+            settings.Number(kRedSpotLongitude, 0.0, 360.0).value_or(kDefaultRedSpotLongitude)};
 }
 
 void SaveEventsDialogSettings(const EventsDialogSettings& dialog) {
@@ -72,6 +99,26 @@ void SaveEventsDialogSettings(const EventsDialogSettings& dialog) {
     }
     settings.setValue(kEventSpan, QString::fromLatin1(kSpanNames[static_cast<std::size_t>(dialog.span)]));
     settings.setValue(kEventsGeometry, dialog.geometry);
+    settings.setValue(kOnlyVisible, dialog.onlyVisible);
+    settings.setValue(kRedSpotLongitude, QString::number(dialog.redSpotLongitude));
+    if (dialog.place) {
+        settings.setValue(kPlaceName, QString::fromStdString(dialog.place->name));
+        settings.setValue(kPlaceLatitude, QString::number(dialog.place->latitude));
+        settings.setValue(kPlaceLongitude, QString::number(dialog.place->longitude));
+    } else {
+        settings.remove(QStringLiteral("place"));
+    }
+}
+
+std::optional<ephemeris::Place> ObserverPlace() {
+    if (std::optional<ephemeris::Place> set = ReadEventsDialogSettings().place) {
+        return set;
+    }
+    return ephemeris::PlaceOfZone(ephemeris::ComputersZoneName());
+}
+
+double RedSpotLongitude() {
+    return ReadEventsDialogSettings().redSpotLongitude;
 }
 
 }  // namespace window

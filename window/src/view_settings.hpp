@@ -3,6 +3,10 @@
 
 #include <QByteArray>
 
+#include <optional>
+
+#include "ephemeris/observer_place.hpp"
+#include "window/event_list.hpp"
 #include "window/view_options.hpp"
 
 namespace window {
@@ -19,11 +23,15 @@ namespace window {
 ViewOptions ReadViewOptions();
 void SaveViewOptions(const ViewOptions& view);
 
-// How far ahead the events dialog lists, and where it stood on the screen.
+// How far ahead the events dialog lists, where it stood on the screen, and
+// what it knows of the observer.
 enum class EventSpan { Night, Week, Month };
 struct EventsDialogSettings {
     EventSpan span = EventSpan::Night;
-    QByteArray geometry;  // QWidget::saveGeometry's, empty for the platform's placing
+    QByteArray geometry;                  // QWidget::saveGeometry's, empty for the platform's placing
+    std::optional<ephemeris::Place> place;  // set by the observer; none: the time zone's
+    bool onlyVisible = false;             // only what can be seen from the place
+    double redSpotLongitude = kDefaultRedSpotLongitude;
 };
 EventsDialogSettings ReadEventsDialogSettings();
 void SaveEventsDialogSettings(const EventsDialogSettings& settings);

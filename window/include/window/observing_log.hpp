@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "ephemeris/moon_events.hpp"
+#include "ephemeris/observer_place.hpp"
 #include "ephemeris/satellite_model.hpp"
+#include "window/event_list.hpp"
 
 namespace window {
 
@@ -41,17 +43,25 @@ QString IsoTime(ephemeris::UniversalTime instant, Clock clock);
 
 // One line an event, with a heading: date, time to the nearest minute (as the
 // published tables print them), zone, moon, the event in words and its code,
-// in columns.
-QString EventsText(const std::vector<ephemeris::MoonEvent>& events, Clock clock);
+// in columns; where altitudes are known, Jupiter's and the Sun's and whether
+// it can be seen from there.
+QString EventsText(const std::vector<ListedEvent>& events, Clock clock);
 
-// A heading "time,moon,code,event" and one line an event, its time to the second.
-QString EventsCsv(const std::vector<ephemeris::MoonEvent>& events, Clock clock);
+// A heading "time,moon,code,event,jupiter_altitude,sun_altitude,visible" and
+// one line an event, its time to the second, the altitudes in degrees to one
+// decimal and "yes" or "no", those three empty where no place is known.
+QString EventsCsv(const std::vector<ListedEvent>& events, Clock clock);
 
 // An iCalendar file (times in UT) with a calendar event for each phenomenon: a
 // transit, a shadow's passage, an eclipse or an occultation from its start to
-// its end where both are listed, and an instant for an end listed alone.
-// `stamp` is when the file is made (its DTSTAMP).
-QString EventsCalendar(const std::vector<ephemeris::MoonEvent>& events, const QDateTime& stamp);
+// its end where both are listed, and an instant for an end listed alone and
+// for every other event. `stamp` is when the file is made (its DTSTAMP).
+QString EventsCalendar(const std::vector<ListedEvent>& events, const QDateTime& stamp);
+
+// Two lines on the day from `from` at the place: when the night falls and
+// ends, when Jupiter rises, is highest (and how high) and then sets, its
+// apparent diameter and its magnitude.
+QString NightSummary(const ephemeris::Place& place, ephemeris::UniversalTime from, Clock clock);
 
 // The window's model offsets as its table shows them, in arcminutes: each
 // offset in radii times Jupiter's apparent semi-diameter, 1.6375' at 1 AU.

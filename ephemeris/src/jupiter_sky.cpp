@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ephemeris/jupiter_sky.hpp"
+
+#include <erfa.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <numbers>
+
+#include "horizon.hpp"
+#include "jupiter_system.hpp"
+#include "root_finding.hpp"
+
+namespace ephemeris {
+namespace {
+
+using detail::JupiterSystem;
+using detail::Vector3;
+using detail::operator-;
+using detail::operator*;
+
+constexpr double kDegree = std::numbers::pi / 180.0;
+constexpr double kSampleDays = 20.0 / 1440.0;  // altitudes change little in 20 minutes
+constexpr double kTimeTolerance = 1e-6;        // days: 0.1 s
+constexpr double kRiseAltitude = -34.0 / 60.0;  // degrees: standard refraction at the horizon
+constexpr double kNightAltitude = -12.0;        // degrees: the Sun's centre at nautical twilight's end
+constexpr double kSystemIIAtJ2000 = 43.3;      // degrees
+constexpr double kSystemIIRate = 870.270;       // degrees a day
+
+// Jupiter and the Sun over a place.
+class Sky {
+public:
+    explicit Sky(const Coordinates& place) : horizon_(place) {}
+
+    struct Bodies {
+        detail::Horizon::Position jupiter;
+        detail::Horizon::Position sun;
+    };
+    Bodies At(double observerDays) {
+        const JupiterSystem::FromEarth seen = system_.SeenFromEarth(observerDays);
+        return {horizon_.Of(seen.jupiter, observerDays), horizon_.Of(seen.sun, observerDays)};
+    }
+    [[nodiscard]] double Altitude(const detail::Horizon::Position& position) const { return horizon_.Altitude(position); }
+    Altitudes AltitudesAt(double observerDays) {
+        const Bodies bodies = At(observerDays);
+        return {detail::Horizon::Refracted(Altitude(bodies.jupiter)), Altitude(bodies.sun)};
+    }
+
+private:
+    JupiterSystem system_;
+    detail::Horizon horizon_;
+};
+
+// The sky's events of one kind: where `value` changes sign, rising (`up`) or falling.
+void Crossings(std::vector<double>& samples, double start, const std::function<double(double)>& value, SkyEventKind up,
+               SkyEventKind down, std::vector<std::pair<double, SkyEventKind>>& found) {
+    for (std::size_t k = 1; k < samples.size(); ++k) {
+        if ((samples[k - 1] > 0.0) != (samples[k] > 0.0)) {
+            const double a = start + static_cast<double>(k - 1) * kSampleDays;
+            found.emplace_back(detail::Root(value, a, a + kSampleDays, kTimeTolerance), samples[k] > 0.0 ? up : down);
+        }
+    }
+}
+
+double PhaseAngle(const JupiterSystem::FromEarth& seen) {
+    const Vector3 sunToJupiter = seen.jupiter - seen.sun;
+    return std::acos(detail::Dot(sunToJupiter, seen.jupiter) / (detail::Length(sunToJupiter) * detail::Length(seen.jupiter)));
+}
+
+// System II's central meridian at `observerDays`: System II's turning at the
+// instant the light left Jupiter, less the angle of the Earth's direction
+// about the pole from the node of Jupiter's equator, as west longitudes run.
+// That angle carries the phase: the Earth's view, not the Sun's.
+double CentralMeridian(JupiterSystem& system, double observerDays) {
+    const JupiterSystem::FromEarth seen = system.SeenFromEarth(observerDays);
+    const double emitted = observerDays - detail::Length(seen.jupiter) / detail::kLightAuPerDay;
+    const Vector3 pole = JupiterSystem::Pole(emitted);
+    const Vector3 node = detail::Unit(Vector3{-pole[1], pole[0], 0.0});
+    const Vector3 toEarth = -1.0 * seen.jupiter;
+    const double earth = std::atan2(detail::Dot(toEarth, detail::Cross(pole, node)), detail::Dot(toEarth, node)) / kDegree;
+    return eraAnp((kSystemIIAtJ2000 + kSystemIIRate * emitted - earth) * kDegree) / kDegree;
+}
+
+}  // namespace
+
+Altitudes AltitudesAt(UniversalTime instant, const Coordinates& place) {
+    Sky sky(place);
+    return sky.AltitudesAt(detail::ObserverDays(instant));
+}
+
+JupiterDisc JupiterDiscAt(UniversalTime instant) {
+    JupiterSystem system;
+    const double days = detail::ObserverDays(instant);
+    const JupiterSystem::FromEarth seen = system.SeenFromEarth(days);
+    const double distance = detail::Length(seen.jupiter);
+    const double phase = PhaseAngle(seen) / kDegree;
+    const double magnitude = -9.395 + 5.0 * std::log10(seen.sunToJupiter * distance) - 0.00037 * phase + 0.000616 * phase * phase;
+    return {2.0 * system.View(days).equatorialRadiusArcmin * 60.0, magnitude};
+}
+
+std::vector<SkyEvent> FindSkyEvents(UniversalTime from, UniversalTime until, const Coordinates& place) {
+    const double first = detail::ObserverDays(from);
+    const double last = detail::ObserverDays(std::max(from, until - std::chrono::milliseconds(1)));
+    Sky sky(place);
+    const double start = first - kSampleDays;
+    const auto count = static_cast<std::size_t>(std::ceil((last - start) / kSampleDays)) + 2;
+    std::vector<double> rising(count), night(count), meridian(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        const Sky::Bodies bodies = sky.At(start + static_cast<double>(k) * kSampleDays);
+        rising[k] = sky.Altitude(bodies.jupiter) - kRiseAltitude;
+        night[k] = sky.Altitude(bodies.sun) - kNightAltitude;
+        meridian[k] = std::sin(bodies.jupiter.hourAngle);
+    }
+    std::vector<std::pair<double, SkyEventKind>> found;
+    Crossings(rising, start, [&sky](double t) { return sky.Altitude(sky.At(t).jupiter) - kRiseAltitude; },
+              SkyEventKind::JupiterRise, SkyEventKind::JupiterSet, found);
+    Crossings(night, start, [&sky](double t) { return sky.Altitude(sky.At(t).sun) - kNightAltitude; },
+              SkyEventKind::NightEnd, SkyEventKind::NightBegin, found);
+    std::vector<std::pair<double, SkyEventKind>> meridians;
+    Crossings(meridian, start, [&sky](double t) { return std::sin(sky.At(t).jupiter.hourAngle); },
+              SkyEventKind::JupiterCulmination, SkyEventKind::JupiterCulmination, meridians);
+    for (const auto& [time, kind] : meridians) {
+        // The upper culmination (on the meridian above the pole), with Jupiter up.
+        if (const Sky::Bodies bodies = sky.At(time);
+            std::cos(bodies.jupiter.hourAngle) > 0.0 && sky.Altitude(bodies.jupiter) > kRiseAltitude) {
+            found.emplace_back(time, kind);
+        }
+    }
+    std::vector<SkyEvent> events;
+    for (const auto& [time, kind] : found) {
+        if (time >= first && time < last + kTimeTolerance) {
+            events.push_back({detail::UniversalTimeOf(time), kind, sky.AltitudesAt(time)});
+        }
+    }
+    std::sort(events.begin(), events.end(), [](const SkyEvent& a, const SkyEvent& b) { return a.time < b.time; });
+    std::erase_if(events, [from, until](const SkyEvent& event) { return event.time < from || event.time >= until; });
+    return events;
+}
+
+double CentralMeridianSystemII(UniversalTime instant) {
+    JupiterSystem system;
+    return CentralMeridian(system, detail::ObserverDays(instant));
+}
+
+std::vector<UniversalTime> FindMeridianTransits(UniversalTime from, UniversalTime until, double longitude) {
+    const double first = detail::ObserverDays(from);
+    const double last = detail::ObserverDays(std::max(from, until - std::chrono::milliseconds(1)));
+    JupiterSystem system;
+    const auto behind = [&system, longitude](double days) {  // degrees the feature has yet to turn to the meridian
+        return std::remainder(longitude - CentralMeridian(system, days), 360.0);
+    };
+    std::vector<UniversalTime> transits;
+    const double period = 360.0 / kSystemIIRate;
+    for (double t = first - period; t < last + period; t += period / 4.0) {
+        const double a = behind(t);
+        const double b = behind(t + period / 4.0);
+        if (a > 0.0 && b <= 0.0 && a - b < 180.0) {  // past the meridian, not across the far side
+            const double transit = detail::Root(behind, t, t + period / 4.0, kTimeTolerance);
+            const UniversalTime at = detail::UniversalTimeOf(transit);
+            if (at >= from && at < until) {
+                transits.push_back(at);
+            }
+        }
+    }
+    return transits;
+}
+
+}  // namespace ephemeris

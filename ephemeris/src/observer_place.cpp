@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ephemeris/observer_place.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace ephemeris {
+namespace {
+
+std::string Trimmed(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r\n";
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    return first == std::string_view::npos ? std::string() : std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
+}
+
+// A zone the database holds: a plain file under the folder, named without
+// anything a POSIX rule has and a name has not.
+bool IsZone(const std::string& name, const std::string& zoneFolder) {
+    if (name.empty() || name.find_first_of(",<>") != std::string::npos || name.find("..") != std::string::npos) {
+        return false;
+    }
+    std::error_code error;
+    return std::filesystem::is_regular_file(std::filesystem::path(zoneFolder) / name, error);
+}
+
+// "Europe/Lisbon" from "/usr/share/zoneinfo/Europe/Lisbon" (or any path through a "zoneinfo" folder).
+std::string ZoneOfPath(const std::string& path) {
+    const std::size_t at = path.rfind("zoneinfo/");
+    return at == std::string::npos ? std::string() : path.substr(at + 9);
+}
+
+// "+3843-00908" or "+384300-0090800": degrees and minutes (and seconds) with signs.
+std::optional<Coordinates> TableCoordinates(std::string_view text) {
+    const auto part = [](std::string_view field, std::size_t degreeDigits) -> std::optional<double> {
+        if (field.size() < 1 + degreeDigits + 2 || (field[0] != '+' && field[0] != '-')) {
+            return std::nullopt;
+        }
+        double value = 0.0;
+        double unit = 1.0;
+        for (std::size_t at = 1, width = degreeDigits; at < field.size(); at += width, width = 2, unit /= 60.0) {
+            int number = 0;
+            const auto [end, error] = std::from_chars(field.data() + at, field.data() + std::min(field.size(), at + width), number);
+            if (error != std::errc{} || end != field.data() + std::min(field.size(), at + width)) {
+                return std::nullopt;
+            }
+            value += number * unit;
+        }
+        return field[0] == '-' ? -value : value;
+    };
+    const std::size_t split = text.find_first_of("+-", 1);
+    if (split == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::optional<double> latitude = part(text.substr(0, split), 2);
+    const std::optional<double> longitude = part(text.substr(split), 3);
+    if (!latitude || !longitude) {
+        return std::nullopt;
+    }
+    return Coordinates{*latitude, *longitude};
+}
+
+std::vector<std::string> Fields(const std::string& line, char separator) {
+    std::vector<std::string> fields;
+    std::istringstream stream(line);
+    for (std::string field; std::getline(stream, field, separator);) {
+        fields.push_back(field);
+    }
+    return fields;
+}
+
+std::optional<Place> FromTable(std::string_view zone, const std::filesystem::path& table) {
+    std::ifstream stream(table);
+    for (std::string line; std::getline(stream, line);) {
+        const std::vector<std::string> fields = Fields(line, '\t');
+        if (line.starts_with('#') || fields.size() < 3 || fields[2] != zone) {
+            continue;
+        }
+        if (const std::optional<Coordinates> at = TableCoordinates(fields[1])) {
+            std::string name = std::string(zone.substr(zone.rfind('/') + 1));
+            std::replace(name.begin(), name.end(), '_', ' ');
+            return Place{name, at->latitude, at->longitude};
+        }
+    }
+    return std::nullopt;
+}
+
+// The zone an old or other name is a link to ("L America/New_York US/Eastern").
+std::string LinkTarget(std::string_view zone, const std::filesystem::path& data) {
+    std::ifstream stream(data);
+    for (std::string line; std::getline(stream, line);) {
+        const std::vector<std::string> fields = Fields(line, ' ');
+        if (fields.size() == 3 && fields[0] == "L" && fields[2] == zone) {
+            return fields[1];
+        }
+    }
+    return {};
+}
+
+// One coordinate as written: a number in degrees, with at most one hemisphere
+// letter (N, S, E, W, either case) before or after it, or a degree sign.
+struct Reading {
+    double value = 0.0;
+    char letter = '\0';  // upper case; '\0' for none
+};
+
+bool IsHemisphere(char c) {
+    return std::string_view("NSEWnsew").find(c) != std::string_view::npos;
+}
+
+std::optional<Reading> ReadOne(std::string_view word, std::string& problem) {
+    std::string text = Trimmed(word);
+    for (const std::string_view degree : {"\u00b0", "d"}) {
+        if (const std::size_t at = text.find(degree); at != std::string::npos && at > 0 && std::isdigit(static_cast<unsigned char>(text[at - 1]))) {
+            text.erase(at, degree.size());
+        }
+    }
+    Reading reading;
+    if (!text.empty() && IsHemisphere(text.front())) {
+        reading.letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text.front())));
+        text = Trimmed(std::string_view(text).substr(1));
+    } else if (!text.empty() && IsHemisphere(text.back())) {
+        reading.letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text.back())));
+        text = Trimmed(std::string_view(text).substr(0, text.size() - 1));
+    }
+    const std::size_t skip = text.starts_with('+') ? 1 : 0;
+    const auto [end, error] = std::from_chars(text.data() + skip, text.data() + text.size(), reading.value);
+    if (text.size() == skip || error != std::errc{} || end != text.data() + text.size() || !std::isfinite(reading.value)) {
+        problem = "'" + Trimmed(word) + "' is not a number of degrees";
+        return std::nullopt;
+    }
+    if (reading.letter != '\0' && (skip == 1 || reading.value < 0.0)) {
+        problem = "'" + Trimmed(word) + "' has both a sign and a letter";
+        return std::nullopt;
+    }
+    if (reading.letter == 'S' || reading.letter == 'W') {
+        reading.value = -reading.value;
+    }
+    return reading;
+}
+
+// The two coordinates' words: either side of a comma or semicolon, or words
+// apart by blanks, a lone letter going with the number before it unless that
+// has one already or there is none ("38.7 N 9.1 W", "N 38.7 W 9.1").
+std::vector<std::string> Words(std::string_view text) {
+    if (const std::size_t comma = text.find_first_of(",;"); comma != std::string_view::npos) {
+        return {std::string(text.substr(0, comma)), std::string(text.substr(comma + 1))};
+    }
+    std::vector<std::string> words;
+    bool pending = false;  // the last word is a letter waiting for its number
+    std::istringstream stream{std::string(text)};
+    for (std::string word; stream >> word;) {
+        const bool letter = word.size() == 1 && IsHemisphere(word[0]);
+        const bool lastHasLetter = !words.empty() && (IsHemisphere(words.back().front()) || IsHemisphere(words.back().back()));
+        if (pending) {
+            words.back() += word;
+            pending = false;
+        } else if (letter && !words.empty() && !lastHasLetter) {
+            words.back() += word;
+        } else {
+            words.push_back(word);
+            pending = letter;
+        }
+    }
+    return words;
+}
+
+}  // namespace
+
+std::string ComputersZoneName(const std::string& zoneFolder) {
+    if (const char* tz = std::getenv("TZ")) {
+        std::string zone = tz;
+        if (zone.starts_with(':')) {
+            zone.erase(0, 1);
+        }
+        if (zone.starts_with('/')) {
+            zone = ZoneOfPath(zone);
+        }
+        return IsZone(zone, zoneFolder) ? zone : std::string();
+    }
+    std::ifstream file("/etc/timezone");
+    std::string zone;
+    if (std::getline(file, zone) && IsZone(Trimmed(zone), zoneFolder)) {
+        return Trimmed(zone);
+    }
+    std::error_code error;
+    zone = ZoneOfPath(std::filesystem::read_symlink("/etc/localtime", error).string());
+    return IsZone(zone, zoneFolder) ? zone : std::string();
+}
+
+std::optional<Place> PlaceOfZone(std::string_view zone, const std::string& zoneFolder) {
+    const std::filesystem::path folder(zoneFolder);
+    std::string name(zone);
+    for (int link = 0; link < 4 && !name.empty(); ++link) {
+        for (const char* table : {"zone1970.tab", "zone.tab"}) {
+            if (std::optional<Place> place = FromTable(name, folder / table)) {
+                return place;
+            }
+        }
+        name = LinkTarget(name, folder / "tzdata.zi");
+    }
+    return std::nullopt;
+}
+
+std::optional<Coordinates> ReadCoordinates(std::string_view text, std::string* problem) {
+    std::string why;
+    const auto fail = [&why, problem](std::string reason) -> std::optional<Coordinates> {
+        why = std::move(reason);
+        if (problem != nullptr) {
+            *problem = why;
+        }
+        return std::nullopt;
+    };
+    const std::vector<std::string> words = Words(text);
+    if (words.size() != 2) {
+        return fail("expected a latitude and a longitude, such as 38.72,-9.14 or 38.72 N 9.14 W");
+    }
+    std::optional<Reading> latitude = ReadOne(words[0], why);
+    std::optional<Reading> longitude = latitude ? ReadOne(words[1], why) : std::nullopt;
+    if (!latitude || !longitude) {
+        return fail(why);
+    }
+    const auto eastWest = [](const Reading& reading) { return reading.letter == 'E' || reading.letter == 'W'; };
+    const auto northSouth = [](const Reading& reading) { return reading.letter == 'N' || reading.letter == 'S'; };
+    if (eastWest(*latitude) && northSouth(*longitude)) {
+        std::swap(latitude, longitude);  // "9.14 W 38.72 N"
+    }
+    if (eastWest(*latitude) || northSouth(*longitude)) {
+        return fail("the latitude takes N or S and the longitude E or W");
+    }
+    if (std::fabs(latitude->value) > 90.0 || std::fabs(longitude->value) > 180.0) {
+        return fail("a latitude is at most 90 degrees and a longitude at most 180");
+    }
+    return Coordinates{latitude->value, longitude->value};
+}
+
+}  // namespace ephemeris
