@@ -221,23 +221,23 @@ std::optional<Coordinates> ReadCoordinates(std::string_view text, std::string* p
     if (words.size() != 2) {
         return fail("expected a latitude and a longitude, such as 38.72,-9.14 or 38.72 N 9.14 W");
     }
-    std::optional<Reading> latitude = ReadOne(words[0], why);
-    std::optional<Reading> longitude = latitude ? ReadOne(words[1], why) : std::nullopt;
-    if (!latitude || !longitude) {
+    const std::optional<Reading> first = ReadOne(words[0], why);
+    const std::optional<Reading> second = first ? ReadOne(words[1], why) : std::nullopt;
+    if (!first || !second) {
         return fail(why);
     }
     const auto eastWest = [](const Reading& reading) { return reading.letter == 'E' || reading.letter == 'W'; };
     const auto northSouth = [](const Reading& reading) { return reading.letter == 'N' || reading.letter == 'S'; };
-    if (eastWest(*latitude) && northSouth(*longitude)) {
-        std::swap(latitude, longitude);  // "9.14 W 38.72 N"
-    }
-    if (eastWest(*latitude) || northSouth(*longitude)) {
+    const bool swapped = eastWest(*first) && northSouth(*second);  // "9.14 W 38.72 N"
+    const Reading latitude = swapped ? *second : *first;
+    const Reading longitude = swapped ? *first : *second;
+    if (eastWest(latitude) || northSouth(longitude)) {
         return fail("the latitude takes N or S and the longitude E or W");
     }
-    if (std::fabs(latitude->value) > 90.0 || std::fabs(longitude->value) > 180.0) {
+    if (std::fabs(latitude.value) > 90.0 || std::fabs(longitude.value) > 180.0) {
         return fail("a latitude is at most 90 degrees and a longitude at most 180");
     }
-    return Coordinates{latitude->value, longitude->value};
+    return Coordinates{latitude.value, longitude.value};
 }
 
 }  // namespace ephemeris
