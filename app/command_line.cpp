@@ -81,6 +81,8 @@ struct Options {
                                QStringLiteral("With --events: the Great Red Spot's System II longitude, 0 to 360."),
                                QStringLiteral("DEG")};
     QCommandLineOption noRedSpot{QStringLiteral("no-grs"), QStringLiteral("With --events: leave out the Great Red Spot's transits.")};
+    QCommandLineOption mutualOnly{QStringLiteral("mutual-only"),
+                                  QStringLiteral("With --events: only the moons' mutual occultations and eclipses.")};
 };
 
 QString ShownTime(ephemeris::UniversalTime instant, window::Clock clock) {
@@ -116,8 +118,8 @@ void RequireOnlyWith(const QCommandLineParser& parser, const QList<const QComman
 }
 
 QList<const QCommandLineOption*> EventsOnly(const Options& options) {
-    return {&options.days,  &options.format,  &options.all,      &options.where,
-            &options.visible, &options.redSpot, &options.noRedSpot};
+    return {&options.days,    &options.format,  &options.all,       &options.where,
+            &options.visible, &options.redSpot, &options.noRedSpot, &options.mutualOnly};
 }
 
 int Days(const QString& text) {
@@ -190,7 +192,8 @@ void PrintEvents(const QCommandLineParser& parser, const Options& options, const
                            .arg(QString::fromStdString(ephemeris::ZoneAbbreviation(from))));
     }
     std::vector<window::ListedEvent> events =
-        window::ListEvents({from, until, parser.isSet(options.all), place, RedSpotLongitude(parser, options)});
+        window::ListEvents({from, until, parser.isSet(options.all), parser.isSet(options.mutualOnly), place,
+                            RedSpotLongitude(parser, options)});
     const QString night = place ? window::NightSummary(*place, from, clock)
                                 : QStringLiteral("No place is known (the time zone names none): --where LAT,LON gives one, "
                                                  "for Jupiter's night and what can be seen.\n");
@@ -253,7 +256,9 @@ void PrintOffsets(const QCommandLineParser& parser, const Options& options, cons
     for (std::size_t moon = 0; moon < 4; ++moon) {
         shown[moon] = window::ArcminutesText(arcminutes[moon]);
     }
-    out << window::OffsetsLine(reading.wallClock.toString(kPickerFormat), reading.zone, shown, precise) << '\n';
+    out << window::OffsetsLine(reading.wallClock.toString(kPickerFormat), reading.zone, shown, precise,
+                               precise ? window::MutualCodesAt(when) : QStringList())
+        << '\n';
 }
 
 }  // namespace
@@ -264,7 +269,7 @@ bool WantsCommandLine(const QStringList& arguments) {
                                    QStringLiteral("--csv"),    QStringLiteral("--utc"),     QStringLiteral("--help"),
                                    QStringLiteral("--help-all"), QStringLiteral("-h"),      QStringLiteral("--version"),
                                    QStringLiteral("-v"),       QStringLiteral("--where"),  QStringLiteral("--visible"),
-                                   QStringLiteral("--grs-longitude"), QStringLiteral("--no-grs")};
+                                   QStringLiteral("--grs-longitude"), QStringLiteral("--no-grs"), QStringLiteral("--mutual-only")};
     return std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
                        [](const QString& argument) { return kOurs.contains(argument.section(QLatin1Char('='), 0, 0)); });
 }
@@ -280,7 +285,7 @@ int RunCommandLine(const QStringList& arguments, const std::function<QDateTime()
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({options.events, options.days, options.format, options.all, options.where, options.visible,
-                       options.redSpot, options.noRedSpot, options.offsets, options.precise, options.csv, options.utc});
+                       options.redSpot, options.noRedSpot, options.mutualOnly, options.offsets, options.precise, options.csv, options.utc});
     parser.addPositionalArgument(QStringLiteral("WHEN"),
                                  QStringLiteral("YYYY-MM-DD (that date's local noon: the night that follows it), "
                                                 "YYYY-MM-DD HH:MM[:SS] (local time, as the window's picker), or "

@@ -109,6 +109,17 @@ void BM_MoonEvents(benchmark::State& state) {
 }
 BENCHMARK(BM_MoonEvents)->Arg(1)->Arg(30)->Arg(365)->Unit(benchmark::kMillisecond);
 
+// The mutual events from nothing: the busiest month of the 2026-27 season,
+// and the whole season, two years from 2026 June 1.
+void BM_MutualEvents(benchmark::State& state) {
+    const ephemeris::UniversalTime from{sys_days{state.range(0) == 731 ? 2026y / June / 1 : 2026y / October / 1}};
+    for (auto _ : state) {
+        std::vector<ephemeris::MutualEvent> events = ephemeris::FindMutualEvents(from, from + days{state.range(0)});
+        benchmark::DoNotOptimize(events);
+    }
+}
+BENCHMARK(BM_MutualEvents)->Arg(31)->Arg(731)->Unit(benchmark::kMillisecond);
+
 void BM_LocalToUT(benchmark::State& state) {
     UseNewYork();
     const ephemeris::Instant t = StartOf2024() + minutes{12345};

@@ -47,24 +47,6 @@ detail::Vector3 JupiterPole(double days) {
             std::sin(declination)};
 }
 
-// Cubic Hermite interpolation at s in [0, 1] between two nodes one day apart,
-// from their positions and velocities (per day).
-void Interpolate(const detail::Vector3& p0, const detail::Vector3& v0, const detail::Vector3& p1,
-                 const detail::Vector3& v1, double s, detail::Vector3& position, detail::Vector3& velocity) {
-    const double h00 = (1.0 + 2.0 * s) * (1.0 - s) * (1.0 - s);
-    const double h10 = s * (1.0 - s) * (1.0 - s);
-    const double h01 = s * s * (3.0 - 2.0 * s);
-    const double h11 = s * s * (s - 1.0);
-    const double d00 = 6.0 * s * (s - 1.0);
-    const double d10 = (1.0 - s) * (1.0 - 3.0 * s);
-    const double d01 = -d00;
-    const double d11 = s * (3.0 * s - 2.0);
-    for (std::size_t i = 0; i < 3; ++i) {
-        position[i] = h00 * p0[i] + h10 * v0[i] + h01 * p1[i] + h11 * v1[i];
-        velocity[i] = d00 * p0[i] + d10 * v0[i] + d01 * p1[i] + d11 * v1[i];
-    }
-}
-
 }  // namespace
 
 OutsidePreciseYears::OutsidePreciseYears()
@@ -87,6 +69,22 @@ PreciseView ComputePreciseView(UniversalTime ut) {
 }
 
 namespace detail {
+
+void Interpolate(const Vector3& p0, const Vector3& v0, const Vector3& p1, const Vector3& v1, double s, double span,
+                 Vector3& position, Vector3& velocity) {
+    const double h00 = (1.0 + 2.0 * s) * (1.0 - s) * (1.0 - s);
+    const double h10 = s * (1.0 - s) * (1.0 - s) * span;
+    const double h01 = s * s * (3.0 - 2.0 * s);
+    const double h11 = s * s * (s - 1.0) * span;
+    const double d00 = 6.0 * s * (s - 1.0) / span;
+    const double d10 = (1.0 - s) * (1.0 - 3.0 * s);
+    const double d01 = -d00;
+    const double d11 = s * (3.0 * s - 2.0);
+    for (std::size_t i = 0; i < 3; ++i) {
+        position[i] = h00 * p0[i] + h10 * v0[i] + h01 * p1[i] + h11 * v1[i];
+        velocity[i] = d00 * p0[i] + d10 * v0[i] + d01 * p1[i] + d11 * v1[i];
+    }
+}
 
 double ObserverDays(UniversalTime ut) {
     if (!WithinPreciseYears(ut)) {
@@ -154,9 +152,9 @@ JupiterSystem::Bodies JupiterSystem::BodiesAt(double observerDays) {
     const Bodies& to = Node(first + 1);
     const double s = observerDays - day;
     Bodies bodies{};
-    Interpolate(from.earth, from.earthVelocity, to.earth, to.earthVelocity, s, bodies.earth, bodies.earthVelocity);
-    Interpolate(from.sun, from.sunVelocity, to.sun, to.sunVelocity, s, bodies.sun, bodies.sunVelocity);
-    Interpolate(from.jupiter, from.jupiterVelocity, to.jupiter, to.jupiterVelocity, s, bodies.jupiter,
+    Interpolate(from.earth, from.earthVelocity, to.earth, to.earthVelocity, s, 1.0, bodies.earth, bodies.earthVelocity);
+    Interpolate(from.sun, from.sunVelocity, to.sun, to.sunVelocity, s, 1.0, bodies.sun, bodies.sunVelocity);
+    Interpolate(from.jupiter, from.jupiterVelocity, to.jupiter, to.jupiterVelocity, s, 1.0, bodies.jupiter,
                 bodies.jupiterVelocity);
     return bodies;
 }
@@ -176,23 +174,11 @@ JupiterSystem::Planet JupiterSystem::PlanetAt(double observerDays) {
     return planet;
 }
 
-namespace {
-
-// A moon as the Earth sees it: where it was when the light now arriving left
-// it, relative to Jupiter's centre and to the barycentre. `state` is the moon
-// when Jupiter's own light left; the moon's extra light time (at most 6 s) is
-// taken from its and the planet's velocities.
-struct Emitted {
-    Vector3 jovicentric;
-    Vector3 barycentric;
-};
-
 Emitted EmittedAfter(const JupiterSystem::Planet& planet, const StateVector& state, double extraDays) {
     const Vector3 jovicentric = state.position - extraDays * state.velocity;
-    return {jovicentric, planet.jupiter - extraDays * planet.jupiterVelocity + jovicentric};
+    return {jovicentric, planet.jupiter - extraDays * planet.jupiterVelocity + jovicentric, extraDays};
 }
 
-// The moon when the light reaching the Earth now left it.
 Emitted MoonSeenFromEarth(const JupiterSystem::Planet& planet, const StateVector& state) {
     double extraDays = 0.0;
     for (int iteration = 0; iteration < 2; ++iteration) {
@@ -201,8 +187,6 @@ Emitted MoonSeenFromEarth(const JupiterSystem::Planet& planet, const StateVector
     }
     return EmittedAfter(planet, state, extraDays);
 }
-
-}  // namespace
 
 MoonSight JupiterSystem::Sight(Moon moon, double observerDays) {
     const Planet planet = PlanetAt(observerDays);

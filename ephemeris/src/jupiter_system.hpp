@@ -99,12 +99,31 @@ public:
         [[nodiscard]] Vector3 Aberrated(const Vector3& direction) const;
     };
 
+    Planet PlanetAt(double observerDays);
+
 private:
     Bodies BodiesAt(double observerDays);
     const Bodies& Node(std::int64_t day);
-    Planet PlanetAt(double observerDays);
 
     std::unordered_map<std::int64_t, Bodies> nodes_;
 };
+
+// A moon as the Earth sees it: where it was when the light now arriving left
+// it, relative to Jupiter's centre and to the barycentre, and how much longer
+// than Jupiter's its light took (days). `state` is the moon when Jupiter's own
+// light left.
+struct Emitted {
+    Vector3 jovicentric;
+    Vector3 barycentric;
+    double extraDays = 0.0;
+};
+Emitted MoonSeenFromEarth(const JupiterSystem::Planet& planet, const StateVector& state);
+// The moon `extraDays` before Jupiter's light left, from its and the planet's velocities.
+Emitted EmittedAfter(const JupiterSystem::Planet& planet, const StateVector& state, double extraDays);
+
+// Cubic Hermite interpolation at s in [0, 1] between two nodes `span` apart,
+// from their positions and velocities (per unit of span).
+void Interpolate(const Vector3& p0, const Vector3& v0, const Vector3& p1, const Vector3& v1, double s, double span,
+                 Vector3& position, Vector3& velocity);
 
 }  // namespace ephemeris::detail

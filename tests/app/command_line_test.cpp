@@ -112,7 +112,7 @@ TEST(CommandLine, EventsAsATableFromTheDatesLocalNoon) {
 TEST(CommandLine, EventsAsCsvWithEachTimesOffset) {
     const QRegularExpression line(R"(^(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d)(Z|[-+]\d\d:\d\d),(Io|Europa|Ganymede|Callisto|),)"
                                   R"(((I|II|III|IV)\.(Tr\.[IE]|Sh\.[IE]|Ec\.[DR]|Oc\.[DR])|J\.(Rise|Culm|Set)|Night\.(Begin|End)|GRS),[^,"]+,)"
-                                  R"((-?\d+\.\d,-?\d+\.\d,(yes|no)|,,)$)");
+                                  R"((-?\d+\.\d,-?\d+\.\d,(yes|no)|,,),,,$)");
     for (const auto& [zone, arguments, offset] :
          {std::tuple{"Europe/Lisbon", QStringList{"2019-01-05", "--utc"}, "Z"}, {"America/New_York", QStringList{"2019-01-05"}, "-05:00"},
           {"America/New_York", QStringList{"2019-07-05"}, "-04:00"}, {"Asia/Kathmandu", QStringList{"2019-01-05"}, "+05:45"},
@@ -121,7 +121,7 @@ TEST(CommandLine, EventsAsCsvWithEachTimesOffset) {
         const Outcome run = Satrivox(QStringList{"--events", "--format", "csv"} + arguments);
         const QStringList lines = Lines(run.out);
         ASSERT_GT(lines.size(), 3) << zone;
-        EXPECT_EQ(lines[0], "time,moon,code,event,jupiter_altitude,sun_altitude,visible");
+        EXPECT_EQ(lines[0], "time,moon,code,event,jupiter_altitude,sun_altitude,visible,max,end,depth");
         for (const QString& event : lines.mid(1)) {
             const QRegularExpressionMatch match = line.match(event);
             EXPECT_TRUE(match.hasMatch() && match.captured(2) == offset && (match.captured(9) == ",,") == (zone == "UTC"s))
@@ -130,9 +130,9 @@ TEST(CommandLine, EventsAsCsvWithEachTimesOffset) {
     }
     const ScopedTimeZone utc("UTC");
     const Outcome unseen = Satrivox({"--events", "2019-01-02", "--format", "csv", "--all", "--utc"});
-    EXPECT_TRUE(unseen.out.contains("Z,Io,I.Oc.D,Io disappears behind Jupiter (unseen: Io is in Jupiter's shadow),,,\n"));
+    EXPECT_TRUE(unseen.out.contains("Z,Io,I.Oc.D,Io disappears behind Jupiter (unseen: Io is in Jupiter's shadow),,,,,,\n"));
     const Outcome lisbon = Satrivox({"--events", "2019-01-06 06:00", "--days", "1", "--format", "csv", "--where", "38.72,-9.14", "--utc"});
-    EXPECT_TRUE(lisbon.out.contains("2019-01-06T06:20:04Z,Europa,II.Sh.E,Europa's shadow finishes crossing the disc,7.6,-18.0,yes\n"))
+    EXPECT_TRUE(lisbon.out.contains("2019-01-06T06:20:04Z,Europa,II.Sh.E,Europa's shadow finishes crossing the disc,7.6,-18.0,yes,,,\n"))
         << lisbon.out.toStdString();
 }
 
@@ -153,6 +153,32 @@ TEST(CommandLine, WhatCanBeSeenFromWhereTheObserverIs) {
     const ScopedTimeZone lisbon("Europe/Lisbon");
     EXPECT_EQ(Lines(Satrivox({"--events", "2026-12-10", "--where", "-33.87,151.21"}).out)[1].left(18), "33.87°S, 151.21°E:");
     EXPECT_NE(Satrivox({"--events", "2026-12-10", "--visible"}).out, Satrivox({"--events", "2026-12-10"}).out);
+}
+
+// The moons' mutual events with the others or alone: in CSV with their
+// maximum, end and depth; faint and hidden ones only with --all; each seen
+// from the place or not at its maximum.
+TEST(CommandLine, MutualEventsWithTheOthersOrAlone) {
+    const ScopedTimeZone zone("UTC");
+    const Outcome night = Satrivox({"--events", "2014-12-30 12:00", "--utc"});
+    EXPECT_TRUE(night.out.contains("21:38  UTC   Io        Europa passes in front of Io: Io loses 48 % of its light (deepest 21:44, over 21:50)  "))
+        << night.out.toStdString();
+    EXPECT_TRUE(night.out.contains("I.Ec.D"));
+    const QStringList alone = Lines(Satrivox({"--events", "2014-12-30 12:00", "--utc", "--mutual-only", "--format", "csv",
+                                              "--where", "40.0,-3.7"}).out);
+    ASSERT_EQ(alone.size(), 4);
+    EXPECT_EQ(alone[2], "2014-12-30T21:38:03Z,Io,2O1P,Europa passes in front of Io: Io loses 48 % of its light,"
+                        "15.0,-53.6,yes,2014-12-30T21:44:15Z,2014-12-30T21:50:19Z,0.484");
+    EXPECT_TRUE(alone[1].contains(",2E1P,") && alone[1].contains(",-9.1,-28.4,no,")) << "Jupiter down at Madrid";
+    const QString all = Satrivox({"--events", "2026-10-01", "--days", "30", "--mutual-only", "--all"}).out;
+    const QString shown = Satrivox({"--events", "2026-10-01", "--days", "30", "--mutual-only"}).out;
+    EXPECT_GT(all.count("(unseen: behind Jupiter or in its shadow)"), 0);
+    EXPECT_FALSE(shown.contains("unseen"));
+    EXPECT_TRUE(all.contains("loses 0.") && !shown.contains("loses 0.")) << "under 1 %";
+    const ScopedTimeZone paris("Europe/Paris");
+    const QByteArray calendar = Satrivox({"--events", "2014-12-30", "--mutual-only", "--format", "ics"}).out.toUtf8();
+    EXPECT_TRUE(calendar.contains("DTSTART:20141230T213803Z\r\nDTEND:20141230T215019Z\r\nSUMMARY:Europa passes in front of Io: Io loses 48 % of its light\r\n"))
+        << calendar.toStdString();
 }
 
 // The Great Red Spot's transits at the longitude given, or none.
@@ -255,7 +281,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadRow{"where_past_the_pole", {"--events", "--where=91,0"}, "not '91,0'"},
                       BadRow{"where_with_offsets", {"--offsets", "--where", "0,0"}, "--where goes with --events"},
                       BadRow{"spot_past_360", {"--events", "--grs-longitude", "361"}, "0 to 360, not '361'"},
-                      BadRow{"spot_and_none", {"--events", "--grs-longitude", "20", "--no-grs"}, "cannot go together"}),
+                      BadRow{"spot_and_none", {"--events", "--grs-longitude", "20", "--no-grs"}, "cannot go together"},
+                      BadRow{"mutual_with_offsets", {"--offsets", "--mutual-only"}, "--mutual-only goes with --events"}),
     kHazardName);
 
 // ---- Offsets ---------------------------------------------------------------------
@@ -270,6 +297,8 @@ TEST(CommandLine, OffsetsAsTheWindowCopiesThem) {
         << "the model reads to the minute";
     const QString precise = Satrivox({"--offsets", "2026-12-07 21:00", "--precise"}).out;
     EXPECT_TRUE(precise.startsWith("12/07/2026 21:00 CET  Io -") && precise.endsWith("arcmin  precise\n")) << precise.toStdString();
+    EXPECT_TRUE(Satrivox({"--offsets", "2014-12-30T21:44Z", "--precise"}).out.endsWith("arcmin  precise  2O1P in progress\n"))
+        << "a mutual event named while it lasts";
     const QStringList model = Lines(Satrivox({"--offsets", "2026-12-07 21:00", "--csv"}).out);
     const QStringList theory = Lines(Satrivox({"--offsets", "2026-12-07 21:00", "--csv", "--precise", "--utc"}).out);
     ASSERT_EQ(model.size(), 5);

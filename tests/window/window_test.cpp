@@ -770,6 +770,22 @@ TEST_F(Plot, PrecisePositionsDrawTheTheoryAndGiveTheModelBackExactly) {
     EXPECT_TRUE(Get<QAction>("actionPrecisePositions")->isChecked() && Offsets().front() == "1.92") << "remembered";
 }
 
+// With precise positions, at a mutual event's maximum the two moons stand
+// within their discs' size of each other, and the copied line names the
+// event while it lasts.
+TEST_F(FormTest, AMutualEventIsPlottedAndNamedWhileItLasts) {
+    Open();
+    Trigger("actionPrecisePositions");
+    const QStringList offsets = OffsetsAt({QDate(2014, 12, 30), QTime(21, 44)});
+    EXPECT_LE(std::fabs(offsets[0].toDouble() - offsets[1].toDouble()), 0.03) << "Europa in front of Io";
+    Trigger("actionCopyOffsets");
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith("arcmin  precise  2O1P in progress"))
+        << QGuiApplication::clipboard()->text().toStdString();
+    OffsetsAt({QDate(2014, 12, 30), QTime(21, 51)});
+    Trigger("actionCopyOffsets");
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith("arcmin  precise")) << "over at 21:50";
+}
+
 // The events dialog, opened from its key on the picker's date: a night, a
 // week or a month of events from local noon as FindMoonEvents finds them.
 class EventsDialog : public FormTest {

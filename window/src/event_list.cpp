@@ -17,10 +17,32 @@ QString Tr(const char* text) {
 
 constexpr std::array<const char*, 5> kSkyCodes{"J.Rise", "J.Culm", "J.Set", "Night.Begin", "Night.End"};
 
-}  // namespace
+// "62 %", and "0.4 %" for the faint ones listed only when asked.
+QString Percent(double fraction) {
+    const double percent = 100.0 * fraction;
+    return QString::number(percent, 'f', percent < 1.0 ? 1 : 0) + QStringLiteral(" %");
+}
 
-std::vector<ListedEvent> ListEvents(const ListRequest& request) {
-    std::vector<ListedEvent> events;
+QString MutualWords(const ephemeris::MutualEvent& event) {
+    const QString active = MoonName(event.active);
+    const QString passive = MoonName(event.passive);
+    QString words = (event.kind == ephemeris::MutualKind::Occultation ? Tr("%1 passes in front of %2: %2 loses %3 of its light")
+                                                                       : Tr("%1's shadow falls on %2: %2 loses %3 of its light"))
+                        .arg(active, passive, Percent(event.depth));
+    if (event.nearLimb) {
+        words += Tr(" near Jupiter's limb");
+    }
+    if (event.minutesPer100Km >= 1.0) {
+        words += Tr("; slow, %1 min per 100 km").arg(event.minutesPer100Km, 0, 'f', 1);
+    }
+    if (event.hidden) {
+        words += QLatin1Char(' ') + Tr("(unseen: behind Jupiter or in its shadow)");
+    }
+    return words;
+}
+
+// The moons' own events and the Red Spot's transits.
+void AddEachMoonsEvents(const ListRequest& request, std::vector<ListedEvent>& events) {
     for (const ephemeris::MoonEvent& moon : ephemeris::FindMoonEvents(request.from, request.until)) {
         if (moon.visible || request.unseen) {
             events.push_back({moon.time, moon, std::nullopt});
@@ -32,22 +54,57 @@ std::vector<ListedEvent> ListEvents(const ListRequest& request) {
             events.push_back({transit, RedSpotTransit{*request.redSpotLongitude}, std::nullopt});
         }
     }
+}
+
+}  // namespace
+
+std::vector<ListedEvent> ListEvents(const ListRequest& request) {
+    std::vector<ListedEvent> events;
+    for (const ephemeris::MutualEvent& mutual : ephemeris::FindMutualEvents(request.from, request.until)) {
+        if (ephemeris::Noticeable(mutual) || request.unseen) {
+            events.push_back({mutual.begin, mutual, std::nullopt});
+        }
+    }
+    if (!request.onlyMutual) {
+        AddEachMoonsEvents(request, events);
+    }
     if (request.place) {
         const ephemeris::Coordinates at{request.place->latitude, request.place->longitude};
         for (ListedEvent& event : events) {
-            event.altitudes = ephemeris::AltitudesAt(event.time, at);
+            const ephemeris::MutualEvent* mutual = MutualOf(event);
+            event.altitudes = ephemeris::AltitudesAt(mutual != nullptr ? mutual->maximum : event.time, at);
         }
-        for (const ephemeris::SkyEvent& sky : ephemeris::FindSkyEvents(request.from, request.until, at)) {
-            events.push_back({sky.time, sky.kind, sky.altitudes});
+        if (!request.onlyMutual) {
+            for (const ephemeris::SkyEvent& sky : ephemeris::FindSkyEvents(request.from, request.until, at)) {
+                events.push_back({sky.time, sky.kind, sky.altitudes});
+            }
         }
     }
     std::stable_sort(events.begin(), events.end(), [](const ListedEvent& a, const ListedEvent& b) { return a.time < b.time; });
     return events;
 }
 
+QStringList MutualCodesAt(ephemeris::UniversalTime instant) {
+    using namespace std::chrono;
+    // Longer than any mutual event lasts, and no earlier than the theory's first year.
+    const ephemeris::UniversalTime earliest{sys_days{year{ephemeris::kPreciseFirstYear} / January / 1}};
+    const ephemeris::UniversalTime from = std::max(earliest, instant - hours{12});
+    QStringList codes;
+    for (const ephemeris::MutualEvent& event : ephemeris::FindMutualEvents(from, instant + milliseconds{1})) {
+        if (ephemeris::Noticeable(event) && event.end >= instant) {
+            codes << QString::fromStdString(ephemeris::MutualCode(event));
+        }
+    }
+    return codes;
+}
+
 std::vector<ListedEvent> OnlySeenFromHere(std::vector<ListedEvent> events) {
     std::erase_if(events, [](const ListedEvent& event) { return SeenFromHere(event) != true; });
     return events;
+}
+
+const ephemeris::MutualEvent* MutualOf(const ListedEvent& event) {
+    return std::get_if<ephemeris::MutualEvent>(&event.what);
 }
 
 QString Code(const ListedEvent& event) {
@@ -57,17 +114,26 @@ QString Code(const ListedEvent& event) {
     if (const auto* sky = std::get_if<ephemeris::SkyEventKind>(&event.what)) {
         return QString::fromLatin1(kSkyCodes[static_cast<std::size_t>(*sky)]);
     }
+    if (const ephemeris::MutualEvent* mutual = MutualOf(event)) {
+        return QString::fromStdString(ephemeris::MutualCode(*mutual));
+    }
     return QStringLiteral("GRS");
 }
 
 QString MoonOf(const ListedEvent& event) {
-    const auto* moon = std::get_if<ephemeris::MoonEvent>(&event.what);
-    return moon != nullptr ? MoonName(moon->moon) : QString();
+    if (const auto* moon = std::get_if<ephemeris::MoonEvent>(&event.what)) {
+        return MoonName(moon->moon);
+    }
+    const ephemeris::MutualEvent* mutual = MutualOf(event);
+    return mutual != nullptr ? MoonName(mutual->passive) : QString();
 }
 
 QString Words(const ListedEvent& event) {
     if (const auto* moon = std::get_if<ephemeris::MoonEvent>(&event.what)) {
         return EventWords(*moon);
+    }
+    if (const ephemeris::MutualEvent* mutual = MutualOf(event)) {
+        return MutualWords(*mutual);
     }
     if (const auto* sky = std::get_if<ephemeris::SkyEventKind>(&event.what)) {
         switch (*sky) {
@@ -92,8 +158,9 @@ std::optional<bool> SeenFromHere(const ListedEvent& event) {
         return std::nullopt;
     }
     const auto* moon = std::get_if<ephemeris::MoonEvent>(&event.what);
-    return (moon == nullptr || moon->visible) && event.altitudes->jupiter >= kLowestJupiter &&
-           event.altitudes->sun <= kHighestSun;
+    const ephemeris::MutualEvent* mutual = MutualOf(event);
+    return (moon == nullptr || moon->visible) && (mutual == nullptr || ephemeris::Noticeable(*mutual)) &&
+           event.altitudes->jupiter >= kLowestJupiter && event.altitudes->sun <= kHighestSun;
 }
 
 }  // namespace window

@@ -80,9 +80,10 @@ QVariant EventListModel::Text(const ListedEvent& event, int column, int role) co
             return shown.wallClock.toString(QStringLiteral("HH:mm")) + QLatin1Char(' ') + shown.zone;
         case MoonColumn:
             return MoonOf(event);
-        case EventColumn:
-            return role == Qt::AccessibleTextRole && SeenFromHere(event) == false ? Words(event) + tr(", not seen from here")
-                                                                                   : Words(event);
+        case EventColumn: {
+            const QString words = Words(event) + MutualTimes(event, Clock::Local);
+            return role == Qt::AccessibleTextRole && SeenFromHere(event) == false ? words + tr(", not seen from here") : words;
+        }
         case CodeColumn:
             return Code(event);
         case JupiterColumn:

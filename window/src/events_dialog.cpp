@@ -102,7 +102,7 @@ void EventsDialog::Refresh() {
     QString summary;
     QString night;
     try {
-        events = ListEvents({start, end, false, place, ui->redSpotBox->value()});
+        events = ListEvents({start, end, false, false, place, ui->redSpotBox->value()});
         if (place) {
             night = NightSummary(*place, start, Clock::Local).trimmed();
             if (ui->onlyVisibleBox->isChecked()) {

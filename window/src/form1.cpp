@@ -29,6 +29,7 @@
 #include "ui_form1.h"
 #include "view_settings.hpp"
 #include "window/leading_number.hpp"
+#include "window/event_list.hpp"
 #include "window/observing_log.hpp"
 
 // Off unless enabled (QT_LOGGING_RULES="satrivox.plot.debug=true"): lets a
@@ -309,7 +310,8 @@ void Form1::CopyOffsets() {
     QGuiApplication::clipboard()->setText(window::OffsetsLine(
         plotted_->wallClock.toString(ui->DTPicker1->displayFormat()),
         QString::fromStdString(ephemeris::ZoneAbbreviation(plotted_->universal)),
-        {labels[0]->text(), labels[1]->text(), labels[2]->text(), labels[3]->text()}, plotted_->precise));
+        {labels[0]->text(), labels[1]->text(), labels[2]->text(), labels[3]->text()}, plotted_->precise,
+        plotted_->precise ? window::MutualCodesAt(plotted_->universal) : QStringList()));
 }
 
 // Made when first asked for, so that start-up pays nothing for it; it keeps

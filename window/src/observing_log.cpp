@@ -115,6 +115,21 @@ std::optional<std::size_t> EndOf(std::size_t start, const std::vector<ListedEven
     return std::nullopt;
 }
 
+}  // namespace
+
+QString MutualTimes(const ListedEvent& event, Clock clock) {
+    const ephemeris::MutualEvent* mutual = MutualOf(event);
+    if (mutual == nullptr) {
+        return {};
+    }
+    const auto at = [clock](ephemeris::UniversalTime instant) {
+        return ReadClock(ToTheMinute(instant), clock).wallClock.toString(QStringLiteral("HH:mm"));
+    };
+    return Tr(" (deepest %1, over %2)").arg(at(mutual->maximum), at(mutual->end));
+}
+
+namespace {
+
 // Degrees to one decimal, as altitudes are shown.
 QString Degrees(double degrees) {
     return QString::number(degrees, 'f', 1) + QChar(0x00B0);
@@ -199,8 +214,8 @@ QString EventsText(const std::vector<ListedEvent>& events, Clock clock) {
     for (const ListedEvent& event : events) {
         const ClockReading reading = ReadClock(ToTheMinute(event.time), clock);
         rows.push_back({reading.wallClock.toString(QStringLiteral("yyyy-MM-dd")),
-                        reading.wallClock.toString(QStringLiteral("HH:mm")), reading.zone, MoonOf(event), Words(event),
-                        Code(event)});
+                        reading.wallClock.toString(QStringLiteral("HH:mm")), reading.zone, MoonOf(event),
+                        Words(event) + MutualTimes(event, clock), Code(event)});
         if (altitudes) {
             rows.back() << Degrees(event.altitudes->jupiter) << Degrees(event.altitudes->sun)
                         << (SeenFromHere(event) == true ? Tr("yes") : Tr("no"));
@@ -225,12 +240,17 @@ QString EventsText(const std::vector<ListedEvent>& events, Clock clock) {
 }
 
 QString EventsCsv(const std::vector<ListedEvent>& events, Clock clock) {
-    QString csv = QStringLiteral("time,moon,code,event,jupiter_altitude,sun_altitude,visible\n");
+    QString csv = QStringLiteral("time,moon,code,event,jupiter_altitude,sun_altitude,visible,max,end,depth\n");
     for (const ListedEvent& event : events) {
         QStringList fields{IsoTime(event.time, clock), MoonOf(event), Code(event), CsvField(Words(event))};
         if (event.altitudes) {
             fields << QString::number(event.altitudes->jupiter, 'f', 1) << QString::number(event.altitudes->sun, 'f', 1)
                    << (SeenFromHere(event) == true ? QStringLiteral("yes") : QStringLiteral("no"));
+        } else {
+            fields << QString() << QString() << QString();
+        }
+        if (const ephemeris::MutualEvent* mutual = MutualOf(event)) {
+            fields << IsoTime(mutual->maximum, clock) << IsoTime(mutual->end, clock) << QString::number(mutual->depth, 'f', 3);
         } else {
             fields << QString() << QString() << QString();
         }
@@ -260,7 +280,10 @@ QString EventsCalendar(const std::vector<ListedEvent>& events, const QDateTime& 
         QStringList lines{QStringLiteral("BEGIN:VEVENT"),
                           QStringLiteral("UID:%1-%2@satrivox.org").arg(CalendarTime(event.time), Code(event)),
                           QStringLiteral("DTSTAMP:") + dtstamp, QStringLiteral("DTSTART:") + CalendarTime(event.time)};
-        if (end) {
+        if (const ephemeris::MutualEvent* mutual = MutualOf(event)) {
+            lines << QStringLiteral("DTEND:") + CalendarTime(mutual->end) << QStringLiteral("SUMMARY:") + CalendarText(Words(event));
+            description.front() += MutualTimes(event, Clock::Universal);
+        } else if (end) {
             taken[*end] = true;
             lines << QStringLiteral("DTEND:") + CalendarTime(events[*end].time)
                   << QStringLiteral("SUMMARY:") + CalendarText(PhenomenonWords(std::get<MoonEvent>(event.what)));
@@ -336,7 +359,7 @@ std::array<double, 4> ModelArcminutes(const ephemeris::SatelliteOffsets& offsets
 }
 
 QString OffsetsLine(const QString& shownTime, const QString& zone, const std::array<QString, 4>& arcminutes,
-                    bool precise) {
+                    bool precise, const QStringList& mutualInProgress) {
     QStringList fields{shownTime + QLatin1Char(' ') + zone};
     for (std::size_t moon = 0; moon < arcminutes.size(); ++moon) {
         fields << MoonName(static_cast<ephemeris::Moon>(moon)) + QLatin1Char(' ') + arcminutes[moon];
@@ -344,6 +367,9 @@ QString OffsetsLine(const QString& shownTime, const QString& zone, const std::ar
     fields << QStringLiteral("arcmin");
     if (precise) {
         fields << QStringLiteral("precise");
+    }
+    if (!mutualInProgress.isEmpty()) {
+        fields << mutualInProgress.join(QStringLiteral(", ")) + QStringLiteral(" in progress");
     }
     return fields.join(QLatin1String("  "));
 }

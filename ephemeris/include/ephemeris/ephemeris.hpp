@@ -8,6 +8,7 @@
 #include "ephemeris/jupiter_sky.hpp"
 #include "ephemeris/jupiter_system.hpp"
 #include "ephemeris/moon_events.hpp"
+#include "ephemeris/mutual_events.hpp"
 #include "ephemeris/observer_place.hpp"
 #include "ephemeris/satellite_model.hpp"
 #include "ephemeris/time_base.hpp"

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <variant>
@@ -9,6 +10,7 @@
 
 #include "ephemeris/jupiter_sky.hpp"
 #include "ephemeris/moon_events.hpp"
+#include "ephemeris/mutual_events.hpp"
 #include "ephemeris/observer_place.hpp"
 
 namespace window {
@@ -30,6 +32,7 @@ struct ListRequest {
     ephemeris::UniversalTime from;
     ephemeris::UniversalTime until;
     bool unseen = false;                        // the moons' events nobody can see, marked
+    bool onlyMutual = false;                    // the moons' mutual events alone
     std::optional<ephemeris::Place> place;      // the night's events and every event's altitudes
     std::optional<double> redSpotLongitude = kDefaultRedSpotLongitude;  // none: no Red Spot transits
 };
@@ -41,9 +44,11 @@ struct RedSpotTransit {
     bool operator==(const RedSpotTransit&) const = default;
 };
 
+// An event of the list at its time: a mutual event at its begin, with
+// Jupiter's and the Sun's altitudes at its maximum.
 struct ListedEvent {
     ephemeris::UniversalTime time;
-    std::variant<ephemeris::MoonEvent, ephemeris::SkyEventKind, RedSpotTransit> what;
+    std::variant<ephemeris::MoonEvent, ephemeris::SkyEventKind, RedSpotTransit, ephemeris::MutualEvent> what;
     std::optional<ephemeris::Altitudes> altitudes;  // Jupiter's and the Sun's, where a place is known
 
     bool operator==(const ListedEvent&) const = default;
@@ -53,17 +58,25 @@ struct ListedEvent {
 // ephemeris::OutsidePreciseYears outside 1600-2500.
 std::vector<ListedEvent> ListEvents(const ListRequest& request);
 
+// The codes of the noticeable mutual events in progress at `instant`
+// (begun, not yet over), for a plot of the precise positions: "2O1P".
+QStringList MutualCodesAt(ephemeris::UniversalTime instant);
+
 // Those of the events that can be seen from their place.
 std::vector<ListedEvent> OnlySeenFromHere(std::vector<ListedEvent> events);
 
-// "II.Sh.I", "J.Rise", "Night.Begin", "GRS".
+// "II.Sh.I", "J.Rise", "Night.Begin", "GRS", "2O1P".
 QString Code(const ListedEvent& event);
-// The moon's name for a moon's event, empty for the others.
+// The moon's name for a moon's event (for a mutual event, the moon that
+// loses light), empty for the others.
 QString MoonOf(const ListedEvent& event);
 // The event in words: "Io's shadow starts to cross the disc", "Jupiter rises",
-// "the Great Red Spot on the central meridian", with why a moon's event cannot
-// be seen where it cannot.
+// "the Great Red Spot on the central meridian", "Europa passes in front of
+// Io: Io loses 62 % of its light", with why a moon's event cannot be seen
+// where it cannot.
 QString Words(const ListedEvent& event);
+// A mutual event's maximum and end, if it is one.
+const ephemeris::MutualEvent* MutualOf(const ListedEvent& event);
 // Whether it can be seen from the place (nothing where none is known): a
 // moon's event that can be seen at all, or Jupiter's or the Spot's, while
 // Jupiter is at least 5 degrees up and the Sun at least 6 degrees down.

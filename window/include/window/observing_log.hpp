@@ -47,15 +47,21 @@ QString IsoTime(ephemeris::UniversalTime instant, Clock clock);
 // it can be seen from there.
 QString EventsText(const std::vector<ListedEvent>& events, Clock clock);
 
-// A heading "time,moon,code,event,jupiter_altitude,sun_altitude,visible" and
-// one line an event, its time to the second, the altitudes in degrees to one
-// decimal and "yes" or "no", those three empty where no place is known.
+// A mutual event's maximum and end to the minute, " (deepest 21:44, over
+// 21:50)", and nothing for any other event.
+QString MutualTimes(const ListedEvent& event, Clock clock);
+
+// A heading "time,moon,code,event,jupiter_altitude,sun_altitude,visible,max,end,depth"
+// and one line an event, its time to the second, the altitudes in degrees to
+// one decimal and "yes" or "no", those three empty where no place is known;
+// for a mutual event, its time its begin, then its maximum and end and the
+// fraction of the light lost (0-1), empty for the others.
 QString EventsCsv(const std::vector<ListedEvent>& events, Clock clock);
 
 // An iCalendar file (times in UT) with a calendar event for each phenomenon: a
 // transit, a shadow's passage, an eclipse or an occultation from its start to
-// its end where both are listed, and an instant for an end listed alone and
-// for every other event. `stamp` is when the file is made (its DTSTAMP).
+// its end where both are listed, a mutual event from its begin to its end,
+// and an instant for an end listed alone and for every other event. `stamp` is when the file is made (its DTSTAMP).
 QString EventsCalendar(const std::vector<ListedEvent>& events, const QDateTime& stamp);
 
 // Two lines on the day from `from` at the place: when the night falls and
@@ -69,10 +75,10 @@ std::array<double, 4> ModelArcminutes(const ephemeris::SatelliteOffsets& offsets
 
 // The line "Copy offsets" gives: the time as the picker shows it, the zone,
 // each moon's offset with two decimals, "arcmin", and "precise" when the
-// offsets come from the precise theory:
+// offsets come from the precise theory, then the mutual events in progress:
 // "12/07/2026 21:00 CET  Io -1.60  Europa -2.71  Ganymede -4.44  Callisto -8.78  arcmin".
 QString OffsetsLine(const QString& shownTime, const QString& zone, const std::array<QString, 4>& arcminutes,
-                    bool precise);
+                    bool precise, const QStringList& mutualInProgress = {});
 
 // An offset as the table shows it: two decimals, a minus sign when negative.
 QString ArcminutesText(double arcminutes);
