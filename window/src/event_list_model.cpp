@@ -54,9 +54,15 @@ QVariant EventListModel::data(const QModelIndex& index, int role) const {
             return QVariant::fromValue(static_cast<qint64>(event.time.time_since_epoch().count()));
         case Qt::ForegroundRole:
             return SeenFromHere(event) == false ? QVariant(QGuiApplication::palette().color(QPalette::PlaceholderText)) : QVariant();
-        case Qt::ToolTipRole: {
-            const QString why = WhyUnseen(event);
-            return why.isEmpty() ? QVariant() : QVariant(why);
+        case Qt::ToolTipRole: {  // the words in full where the column cuts them short, and why an event is dimmed
+            QStringList tip;
+            if (index.column() == EventColumn) {
+                tip << Text(event, EventColumn, Qt::DisplayRole).toString();
+            }
+            if (const QString why = WhyUnseen(event); !why.isEmpty()) {
+                tip << why;
+            }
+            return tip.isEmpty() ? QVariant() : QVariant(tip.join(QLatin1Char('\n')));
         }
         case Qt::TextAlignmentRole:
             return index.column() >= JupiterColumn ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
