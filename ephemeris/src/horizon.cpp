@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "horizon.hpp"
 
-#include <erfa.h>
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 #include "ephemeris/delta_t.hpp"
+#include "erfa_library.hpp"
 
 namespace ephemeris::detail {
 namespace {
@@ -19,7 +18,7 @@ constexpr double kLowestRefracted = 0.05;  // sine of the altitude below which r
 struct Refraction {
     double a = 0.0;
     double b = 0.0;
-    Refraction() { eraRefco(1013.25, 10.0, 0.5, 0.55, &a, &b); }
+    Refraction() { Erfa().refco(1013.25, 10.0, 0.5, 0.55, &a, &b); }
 };
 
 }  // namespace
@@ -27,18 +26,18 @@ struct Refraction {
 Horizon::Position Horizon::Of(const Vector3& direction, double observerDays) {
     if (const double day = std::floor(observerDays); frame_.day != day) {
         frame_.day = day;
-        eraPnm00b(kJ2000, day, frame_.rotation);
-        frame_.equinoxes = eraEe00b(kJ2000, day);
+        Erfa().pnm00b(kJ2000, day, frame_.rotation);
+        frame_.equinoxes = Erfa().ee00b(kJ2000, day);
     }
     const double universalDays = observerDays - DeltaTSeconds(2000.0 + observerDays / 365.2425) / 86400.0;
-    const double siderealTime = eraGmst06(kJ2000, universalDays, kJ2000, observerDays) + frame_.equinoxes;
+    const double siderealTime = Erfa().gmst06(kJ2000, universalDays, kJ2000, observerDays) + frame_.equinoxes;
     double in[3] = {direction[0], direction[1], direction[2]};
     double ofDate[3];
-    eraRxp(frame_.rotation, in, ofDate);
+    Erfa().rxp(frame_.rotation, in, ofDate);
     double rightAscension = 0.0;
     double declination = 0.0;
-    eraC2s(ofDate, &rightAscension, &declination);
-    return {eraAnpm(siderealTime + place_.longitude * kDegree - rightAscension), declination};
+    Erfa().c2s(ofDate, &rightAscension, &declination);
+    return {Erfa().anpm(siderealTime + place_.longitude * kDegree - rightAscension), declination};
 }
 
 double Horizon::Altitude(const Position& position) const {

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ephemeris/jupiter_sky.hpp"
 
-#include <erfa.h>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
 
+#include "erfa_library.hpp"
 #include "horizon.hpp"
 #include "jupiter_system.hpp"
 #include "root_finding.hpp"
@@ -79,7 +79,7 @@ double CentralMeridian(JupiterSystem& system, double observerDays) {
     const Vector3 node = detail::Unit(Vector3{-pole[1], pole[0], 0.0});
     const Vector3 toEarth = -1.0 * seen.jupiter;
     const double earth = std::atan2(detail::Dot(toEarth, detail::Cross(pole, node)), detail::Dot(toEarth, node)) / kDegree;
-    return eraAnp((kSystemIIAtJ2000 + kSystemIIRate * emitted - earth) * kDegree) / kDegree;
+    return detail::Erfa().anp((kSystemIIAtJ2000 + kSystemIIRate * emitted - earth) * kDegree) / kDegree;
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jupiter_system.hpp"
 
-#include <erfa.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 
 #include "ephemeris/delta_t.hpp"
+#include "erfa_library.hpp"
 #include "floating_point_guard.hpp"
 
 namespace ephemeris {
@@ -131,8 +131,8 @@ const JupiterSystem::Bodies& JupiterSystem::Node(std::int64_t day) {
     double heliocentric[2][3];
     double barycentric[2][3];
     double jupiter[2][3];
-    eraEpv00(kJ2000, static_cast<double>(day), heliocentric, barycentric);
-    eraPlan94(kJ2000, static_cast<double>(day), 5, jupiter);
+    detail::Erfa().epv00(kJ2000, static_cast<double>(day), heliocentric, barycentric);
+    detail::Erfa().plan94(kJ2000, static_cast<double>(day), 5, jupiter);
     Bodies node{};
     for (std::size_t i = 0; i < 3; ++i) {
         node.earth[i] = barycentric[0][i];
