@@ -233,7 +233,8 @@ public:
         for (std::size_t pair = 0; pair < kPairs.size(); ++pair) {
             for (const MutualKind kind : {MutualKind::Occultation, MutualKind::Eclipse}) {
                 const std::size_t series = 2 * pair + (kind == MutualKind::Eclipse ? 1 : 0);
-                const auto [a, b] = kPairs[pair];
+                const Moon a = kPairs[pair].first;
+                const Moon b = kPairs[pair].second;
                 const auto gap = [this, kind, a, b](double time) { return Gap(kind, a, b, time); };
                 const double speed =
                     (kSpeedMargin * (kOrbitalSpeedKmPerS[static_cast<std::size_t>(a)] + kOrbitalSpeedKmPerS[static_cast<std::size_t>(b)]) +

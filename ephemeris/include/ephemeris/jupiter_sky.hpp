@@ -22,6 +22,8 @@ namespace ephemeris {
 struct Altitudes {
     double jupiter = 0.0;
     double sun = 0.0;
+
+    bool operator==(const Altitudes&) const = default;
 };
 Altitudes AltitudesAt(UniversalTime instant, const Coordinates& place);
 
