@@ -790,7 +790,12 @@ TEST_F(FormTest, AMutualEventIsPlottedAndNamedWhileItLasts) {
 // week or a month of events from local noon as FindMoonEvents finds them.
 class EventsDialog : public FormTest {
 protected:
-    void SetUp() override {
+    void SetUp() override { Reopen(); }
+    // A new window on 2019 January 5, 23:00, and its dialog by its key.
+    void Reopen() {
+        if (dialog != nullptr) {
+            dialog->close();
+        }
         Open();
         Show();
         Picker()->setDateTime({QDate(2019, 1, 5), QTime(23, 0)});
@@ -894,12 +899,7 @@ TEST_F(EventsDialog, RemembersItsSpanAndPlaceAndWorksByKeyboardAndAtNight) {
     dialog->findChild<QComboBox*>("spanBox")->setCurrentIndex(1);
     dialog->move(dialog->pos() + QPoint(37, 21));
     const QPoint place = dialog->pos();
-    dialog->close();
-    Open();
-    Show();
-    QTest::keySequence(form.get(), QKeySequence("Ctrl+Shift+E"));
-    dialog = form->findChild<QDialog*>("EventsDialog");
-    ASSERT_TRUE(dialog != nullptr && Active(dialog));
+    Reopen();
     EXPECT_EQ(dialog->findChild<QComboBox*>("spanBox")->currentIndex(), 1);
     EXPECT_EQ(dialog->pos(), place);
     dialog->findChild<QWidget*>("fromDate")->setFocus();
@@ -933,12 +933,7 @@ TEST_F(EventsDialog, KnowsThePlaceAndWhatCanBeSeenFromIt) {
     };
     EXPECT_TRUE(night().startsWith("Where are you?") && table->isColumnHidden(5)) << "UTC names no place";
     const ScopedTimeZone zone("Europe/Lisbon");
-    Open();
-    Show();
-    Picker()->setDateTime({QDate(2019, 1, 5), QTime(23, 0)});
-    QTest::keySequence(form.get(), QKeySequence("Ctrl+Shift+E"));
-    dialog = form->findChild<QDialog*>("EventsDialog");
-    table = dialog->findChild<QTableView*>("eventTable");
+    Reopen();
     EXPECT_EQ(field("placeName")->text() + " " + field("placeCoordinates")->text(), "Lisbon 38.72 N, 9.13 W");
     EXPECT_TRUE(night().startsWith("Lisbon (38.72°N, 9.13°W): night from 18:32 WET")) << night().toStdString();
     const int sets = Row("J.Set");
@@ -962,12 +957,7 @@ TEST_F(EventsDialog, KnowsThePlaceAndWhatCanBeSeenFromIt) {
         EXPECT_FALSE(table->model()->index(row, 3).data(Qt::ForegroundRole).isValid()) << Cell(row, 4).toStdString();
     }
     dialog->findChild<QSpinBox*>("redSpotBox")->setValue(294);
-    dialog->close();
-    Open();
-    Show();
-    QTest::keySequence(form.get(), QKeySequence("Ctrl+Shift+E"));
-    dialog = form->findChild<QDialog*>("EventsDialog");
-    ASSERT_TRUE(dialog != nullptr && Active(dialog));
+    Reopen();
     EXPECT_TRUE(night().startsWith("Sydney") && dialog->findChild<QCheckBox*>("onlyVisibleBox")->isChecked() &&
                 dialog->findChild<QSpinBox*>("redSpotBox")->value() == 294)
         << "remembered";
