@@ -979,6 +979,22 @@ TEST_F(FormTest, AGarbledPlaceGivesTheZonesCity) {
     EXPECT_EQ(window::RedSpotLongitude(), window::kDefaultRedSpotLongitude);
 }
 
+// A mutual event in words: who passes before or shades whom, the light lost
+// (to a tenth of a percent under 1 %), and what to know of it.
+TEST(EventList, MutualEventsInWords) {
+    const ephemeris::UniversalTime at{};
+    ephemeris::MutualEvent event{ephemeris::Moon::Europa, ephemeris::Moon::Io, ephemeris::MutualKind::Occultation,
+                                 ephemeris::MutualShape::Partial, at, at, at, std::nullopt, std::nullopt, 0.01, 0.3, false, false};
+    const auto words = [&event] { return window::Words({event.begin, event, std::nullopt}); };
+    EXPECT_EQ(words(), "Europa passes in front of Io: Io loses 1 % of its light");
+    event = {ephemeris::Moon::Callisto, ephemeris::Moon::Ganymede, ephemeris::MutualKind::Eclipse, ephemeris::MutualShape::Partial,
+             at, at, at, at, at, 0.004, 1.44, true, true};
+    EXPECT_EQ(words(), "Callisto's shadow falls on Ganymede: Ganymede loses 0.4 % of its light near Jupiter's limb; "
+                       "slow, 1.4 min per 100 km (unseen: behind Jupiter or in its shadow)");
+    EXPECT_EQ(window::Code({event.begin, event, std::nullopt}), "4E3P");
+    EXPECT_EQ(window::MoonOf({event.begin, event, std::nullopt}), "Ganymede");
+}
+
 // An event is seen from the place from Jupiter 5 degrees up and the Sun 6
 // degrees down; an event nobody can see never is; without a place, nothing says.
 TEST(EventList, SeenFromHereAtItsEdges) {
