@@ -230,7 +230,7 @@ TEST(MoonEvents, EachHappensOnTheLimbWhereTheApparentPositionsPutIt) {
     EXPECT_GT(onTheLimb, 20);
 }
 
-// A minute-by-minute scan of each moon's four states (in transit, its shadow
+// A scan every two minutes of each moon's four states (in transit, its shadow
 // seen on the disc, eclipsed, occulted) over years: every change is one event
 // of ours, and every event of ours one change. Years in the release build,
 // three weeks under the sanitizers.
