@@ -393,6 +393,12 @@ TEST_F(Plot, NamesApartAndNoStaleLetterAfterAnySequenceOfPlotsTogglesAndScreens)
     Trigger("actionMoonNames");
     const int names = lit(AtPixels(-200, -100, 100, 200)) - spreadOut;
     EXPECT_TRUE(names > 0 && lit(AtPixels(100, 103, 106, 109)) - close == names) << "every name drawn, close ones apart";
+    // Apart, every name sits above its dot, whichever moon lies furthest out.
+    const QRect underTheRow(0, kRow + 7, form->Surface().width(), 7);
+    for (const auto& apart : {AtPixels(200, -200, -100, 100), AtPixels(-200, 200, 100, -100)}) {
+        Replot(apart);
+        EXPECT_EQ(Count(form->Surface(), kLit, underTheRow), 0);
+    }
     std::mt19937 random(13);
     const auto near = [&random](double x, int spread) { return x + static_cast<double>(random() % spread); };
     for (int step = 0; step < 150 && !HasFailure(); ++step) {
