@@ -194,9 +194,6 @@ void PrintEvents(const QCommandLineParser& parser, const Options& options, const
     std::vector<window::ListedEvent> events =
         window::ListEvents({from, until, parser.isSet(options.all), parser.isSet(options.mutualOnly), place,
                             RedSpotLongitude(parser, options)});
-    const QString night = place ? window::NightSummary(*place, from, clock)
-                                : QStringLiteral("No place is known (the time zone names none): --where LAT,LON gives one, "
-                                                 "for Jupiter's night and what can be seen.\n");
     if (parser.isSet(options.visible)) {
         events = window::OnlySeenFromHere(std::move(events));
     }
@@ -206,6 +203,9 @@ void PrintEvents(const QCommandLineParser& parser, const Options& options, const
         out << window::EventsCalendar(events, now());
     } else {
         const QString span = days == 1 ? QStringLiteral("a day") : QStringLiteral("%1 days").arg(days);
+        const QString night = place ? window::NightSummary(*place, from, clock)
+                                    : QStringLiteral("No place is known (the time zone names none): --where LAT,LON gives one, "
+                                                     "for Jupiter's night and what can be seen.\n");
         out << QStringLiteral("Events of Jupiter's moons from %1, for %2").arg(ShownTime(from, clock), span) << "\n"
             << night << '\n' << (events.empty() ? QStringLiteral("No events.\n") : window::EventsText(events, clock));
     }

@@ -54,8 +54,7 @@ OutsidePreciseYears::OutsidePreciseYears()
 
 bool WithinPreciseYears(UniversalTime ut) {
     constexpr sys_days kFirst{year{kPreciseFirstYear} / January / 1};
-    constexpr sys_days kEnd{year{kPreciseLastYear + 1} / January / 1};
-    return ut >= kFirst && ut < kEnd;
+    return ut >= kFirst && ut < kPreciseEnd;
 }
 
 PreciseView ComputePreciseView(UniversalTime ut) {

@@ -153,6 +153,9 @@ TEST(CommandLine, WhatCanBeSeenFromWhereTheObserverIs) {
     const ScopedTimeZone lisbon("Europe/Lisbon");
     EXPECT_EQ(Lines(Satrivox({"--events", "2026-12-10", "--where", "-33.87,151.21"}).out)[1].left(18), "33.87°S, 151.21°E:");
     EXPECT_NE(Satrivox({"--events", "2026-12-10", "--visible"}).out, Satrivox({"--events", "2026-12-10"}).out);
+    const Outcome last = Satrivox({"--events", "2500-12-30"});
+    EXPECT_EQ(last.status, 0) << "the night summed up within the years computed";
+    EXPECT_TRUE(Lines(last.out)[1].startsWith("Lisbon (38.72°N, 9.13°W): night from")) << last.err.toStdString();
 }
 
 // The moons' mutual events with the others or alone: in CSV with their

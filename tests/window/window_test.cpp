@@ -952,10 +952,11 @@ TEST_F(EventsDialog, KnowsThePlaceAndWhatCanBeSeenFromIt) {
     auto* problem = dialog->findChild<QLabel*>("placeProblem");
     EXPECT_TRUE(problem->isVisible() && problem->text().startsWith("The place is unchanged: ")) << problem->text().toStdString();
     EXPECT_TRUE(night().startsWith("Lisbon"));
-    type("placeName", "Sydney");
+    type("placeName", "Sydney %1");
     type("placeCoordinates", "-33.87, 151.21");
     EXPECT_FALSE(problem->isVisible());
-    EXPECT_TRUE(night().startsWith("Sydney (33.87°S, 151.21°E): ")) << night().toStdString();
+    EXPECT_TRUE(night().startsWith("Sydney %1 (33.87°S, 151.21°E): ") && night().contains(QRegularExpression("″ across, magnitude -\\d\\.\\d\\.$")))
+        << "the name's own %1 left as typed: " << night().toStdString();
     auto* onlySeen = dialog->findChild<QCheckBox*>("onlyVisibleBox");
     onlySeen->click();
     ASSERT_GT(table->model()->rowCount(), 0);
@@ -967,7 +968,7 @@ TEST_F(EventsDialog, KnowsThePlaceAndWhatCanBeSeenFromIt) {
     EXPECT_TRUE(night().startsWith("Sydney") && dialog->findChild<QCheckBox*>("onlyVisibleBox")->isChecked() &&
                 dialog->findChild<QSpinBox*>("redSpotBox")->value() == 294)
         << "remembered";
-    EXPECT_EQ(window::ObserverPlace()->name, "Sydney") << "and the command line's";
+    EXPECT_EQ(window::ObserverPlace()->name, "Sydney %1") << "and the command line's";
     type("placeCoordinates", "");
     EXPECT_TRUE(night().startsWith("Lisbon")) << "the zone's again";
 }

@@ -72,7 +72,10 @@ std::vector<ListedEvent> ListEvents(const ListRequest& request) {
         const ephemeris::Coordinates at{request.place->latitude, request.place->longitude};
         for (ListedEvent& event : events) {
             const ephemeris::MutualEvent* mutual = MutualOf(event);
-            event.altitudes = ephemeris::AltitudesAt(mutual != nullptr ? mutual->maximum : event.time, at);
+            // A mutual event begun in the last hour of 2500 may reach its maximum past it.
+            const ephemeris::UniversalTime seen =
+                mutual != nullptr ? std::min(mutual->maximum, ephemeris::kPreciseEnd - std::chrono::milliseconds{1}) : event.time;
+            event.altitudes = ephemeris::AltitudesAt(seen, at);
         }
         if (!request.onlyMutual) {
             for (const ephemeris::SkyEvent& sky : ephemeris::FindSkyEvents(request.from, request.until, at)) {

@@ -303,8 +303,10 @@ QString EventsCalendar(const std::vector<ListedEvent>& events, const QDateTime& 
 QString NightSummary(const ephemeris::Place& place, ephemeris::UniversalTime from, Clock clock) {
     using std::chrono::hours;
     const ephemeris::Coordinates at{place.latitude, place.longitude};
-    // Long enough for the night begun on the first day to end, and Jupiter risen in it to set.
-    const std::vector<ephemeris::SkyEvent> sky = ephemeris::FindSkyEvents(from, from + hours{48}, at);
+    // Long enough for the night begun on the first day to end, and Jupiter risen
+    // in it to set, but no further than the years the engine computes.
+    const ephemeris::UniversalTime lookedTo = std::min(from + hours{48}, ephemeris::kPreciseEnd);
+    const std::vector<ephemeris::SkyEvent> sky = ephemeris::FindSkyEvents(from, lookedTo, at);
     const auto next = [&sky](ephemeris::SkyEventKind kind, ephemeris::UniversalTime after) -> const ephemeris::SkyEvent* {
         const auto found = std::find_if(sky.begin(), sky.end(), [&](const ephemeris::SkyEvent& event) {
             return event.kind == kind && event.time >= after && event.time < after + hours{24};
@@ -344,13 +346,14 @@ QString NightSummary(const ephemeris::Place& place, ephemeris::UniversalTime fro
     if (jupiter.isEmpty()) {
         jupiter << (then.jupiter > 0.0 ? Tr("stays up all day") : Tr("does not rise"));
     }
-    const ephemeris::JupiterDisc disc = ephemeris::JupiterDiscAt(highest != nullptr ? highest->time : from + hours{12});
+    const ephemeris::JupiterDisc disc =
+        ephemeris::JupiterDiscAt(highest != nullptr ? highest->time : std::min(from + hours{12}, lookedTo - std::chrono::milliseconds{1}));
     const QString coordinates = Latitude(place.latitude) + QStringLiteral(", ") + Longitude(place.longitude);
     const QString where = place.name.empty() ? coordinates : Tr("%1 (%2)").arg(QString::fromStdString(place.name), coordinates);
+    // One arg() for all: a chained one would fill a "%1" the user typed in the place's name.
     return Tr("%1: %2.\nJupiter %3; %4\u2033 across, magnitude %5.\n")
-        .arg(where, night, jupiter.join(QStringLiteral(", ")))
-        .arg(disc.diameterArcsec, 0, 'f', 1)
-        .arg(disc.magnitude, 0, 'f', 1);
+        .arg(where, night, jupiter.join(QStringLiteral(", ")), QString::number(disc.diameterArcsec, 'f', 1),
+             QString::number(disc.magnitude, 'f', 1));
 }
 
 std::array<double, 4> ModelArcminutes(const ephemeris::SatelliteOffsets& offsets) {

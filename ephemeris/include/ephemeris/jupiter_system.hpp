@@ -12,6 +12,9 @@ namespace ephemeris {
 // the exception that names any instant outside them.
 inline constexpr int kPreciseFirstYear = 1600;
 inline constexpr int kPreciseLastYear = 2500;
+// The first instant past them, where a span may end.
+inline constexpr UniversalTime kPreciseEnd{
+    std::chrono::sys_days{std::chrono::year{kPreciseLastYear + 1} / std::chrono::January / 1}};
 
 class OutsidePreciseYears : public std::out_of_range {
 public:
