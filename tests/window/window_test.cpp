@@ -776,6 +776,23 @@ TEST_F(Plot, PrecisePositionsDrawTheTheoryAndGiveTheModelBackExactly) {
     EXPECT_TRUE(Get<QAction>("actionPrecisePositions")->isChecked() && Offsets().front() == "1.92") << "remembered";
 }
 
+// Where the precise theory cannot compute the plotted instant (past 2500),
+// turning it on says so and leaves the window and the setting as they were.
+TEST_F(Plot, PrecisePositionsRefusedForTheInstantLeaveTheModel) {
+    environment.computePrecise = [](ephemeris::UniversalTime) -> ephemeris::PreciseView {
+        throw std::out_of_range("Events and precise positions are computed for the years 1600 to 2500 only");
+    };
+    Open();
+    const QImage model = form->Surface();
+    const QStringList numbers = Offsets();
+    Trigger("actionPrecisePositions");
+    EXPECT_EQ(Messages().size(), 1);
+    EXPECT_FALSE(Get<QAction>("actionPrecisePositions")->isChecked());
+    EXPECT_TRUE(form->Surface() == model && Offsets() == numbers);
+    Open();
+    EXPECT_FALSE(Get<QAction>("actionPrecisePositions")->isChecked()) << "not remembered";
+}
+
 // With precise positions, at a mutual event's maximum the two moons stand
 // within their discs' size of each other, and the copied line names the
 // event while it lasts.

@@ -131,7 +131,9 @@ void Form1::ConnectHandlers() {
     toggle(ui->actionNightColours, &window::ViewOptions::nightColours);
     toggle(ui->actionMoonNames, &window::ViewOptions::moonNames);
     toggle(ui->actionPrecisePositions, &window::ViewOptions::precisePositions);
-    connect(ui->actionCopyOffsets, &QAction::triggered, this, &Form1::CopyOffsets);
+    // Through RunHandler as every handler: with precise positions the copy
+    // searches for mutual events, and nothing may be thrown through Qt.
+    connect(ui->actionCopyOffsets, &QAction::triggered, this, [this] { RunHandler([this] { CopyOffsets(); }); });
     connect(ui->actionEvents, &QAction::triggered, this, &Form1::ShowEvents);
 }
 
@@ -263,9 +265,23 @@ void Form1::RebuildSurface() {
     update();
 }
 
-void Form1::SetView(const window::ViewOptions& view, bool save) {
+void Form1::SetView(window::ViewOptions view, bool save) {
     if (view == view_) {
         return;
+    }
+    // The last plot's instant again, from the other theory. Where that theory
+    // cannot compute it (the precise one stops at 2500), the message says so
+    // and the view keeps the theory it had, shown, checked and saved.
+    if (view.precisePositions != view_.precisePositions && plotted_) {
+        const bool had = view_.precisePositions;
+        view_.precisePositions = view.precisePositions;
+        bool computed = false;
+        RunHandler([this, &computed] {
+            plotted_ = Compute(plotted_->wallClock, plotted_->universal);
+            state_.LastOffset = plotted_->radii;
+            computed = true;
+        });
+        view.precisePositions = view_.precisePositions = computed ? view.precisePositions : had;
     }
     if (view.nightColours != view_.nightColours) {
         nightColours_->Restore();
@@ -281,18 +297,11 @@ void Form1::SetView(const window::ViewOptions& view, bool save) {
             nightColours_->Apply(*this, widgets);
         }
     }
-    const bool theoryChanges = view.precisePositions != view_.precisePositions;
     view_ = view;
     ui->actionMirrorEastWest->setChecked(view.mirrored);
     ui->actionNightColours->setChecked(view.nightColours);
     ui->actionMoonNames->setChecked(view.moonNames);
     ui->actionPrecisePositions->setChecked(view.precisePositions);
-    if (theoryChanges && plotted_) {  // the last plot's instant again, from the other theory
-        RunHandler([this] {
-            plotted_ = Compute(plotted_->wallClock, plotted_->universal);
-            state_.LastOffset = plotted_->radii;
-        });
-    }
     PreparePicture();
     RebuildSurface();
     if (plotted_) {

@@ -139,7 +139,7 @@ private:
 
     // The view the observer chose: applied to the whole window at once, and
     // with `save`, remembered for the next run.
-    void SetView(const window::ViewOptions& view, bool save);
+    void SetView(window::ViewOptions view, bool save);
     [[nodiscard]] std::array<QLabel*, 4> OffsetLabels() const;
     void ShowOffsets();
     void PreparePicture();
