@@ -209,7 +209,9 @@ void EventsDialog::AskWhereToSave() {
     if (path.isEmpty()) {
         return;
     }
-    if (!path.contains(QLatin1Char('.'))) {
+    // The name's ending decides what is written: one the filter chosen gives
+    // unless the name has one of the two already ("v1.2 notes" has neither).
+    if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) && !path.endsWith(QLatin1String(".ics"), Qt::CaseInsensitive)) {
         path += filter == calendar ? QStringLiteral(".ics") : QStringLiteral(".csv");
     }
     if (const QString problem = SaveTo(path); !problem.isEmpty()) {
