@@ -58,7 +58,7 @@ std::vector<SkyEvent> FindSkyEvents(UniversalTime from, UniversalTime until, con
 // as seen from the Earth: the planet as its light left it, System II turning
 // 870.270 degrees a day (43.3 degrees at J2000.0, the Explanatory Supplement),
 // the meridian the one facing the Earth, wherever the Sun is. The middle of
-// the lit part of the disc lies up to half a degree (35 s of turning)
+// the lit part of the disc lies up to a third of a degree (35 s of turning)
 // towards the Sun; the published transit tables use the meridian of the whole
 // disc, as this does.
 double CentralMeridianSystemII(UniversalTime instant);
