@@ -7,12 +7,12 @@
 
 #include "ephemeris/delta_t.hpp"
 #include "erfa_library.hpp"
+#include "jupiter_system.hpp"
 
 namespace ephemeris::detail {
 namespace {
 
 constexpr double kDegree = std::numbers::pi / 180.0;
-constexpr double kJ2000 = 2451545.0;
 constexpr double kLowestRefracted = 0.05;  // sine of the altitude below which refraction is held
 
 struct Refraction {

@@ -10,20 +10,16 @@
 namespace window {
 namespace {
 
-QString Altitude(double degrees) {
-    return QString::number(degrees, 'f', 1) + QChar(0x00B0);
-}
-
 // Why an event cannot be seen from the place, or nothing if it can.
 QString WhyUnseen(const ListedEvent& event) {
     if (SeenFromHere(event) != false) {
         return {};
     }
     if (event.altitudes->jupiter < kLowestJupiter) {
-        return EventListModel::tr("Not seen from here: Jupiter is %1 up, under %2").arg(Altitude(event.altitudes->jupiter), Altitude(kLowestJupiter));
+        return EventListModel::tr("Not seen from here: Jupiter is %1 up, under %2").arg(Degrees(event.altitudes->jupiter), Degrees(kLowestJupiter));
     }
     if (event.altitudes->sun > kHighestSun) {
-        return EventListModel::tr("Not seen from here: the sky is too bright, the Sun is %1 up").arg(Altitude(event.altitudes->sun));
+        return EventListModel::tr("Not seen from here: the sky is too bright, the Sun is %1 up").arg(Degrees(event.altitudes->sun));
     }
     return EventListModel::tr("Not seen from anywhere");
 }
@@ -76,8 +72,7 @@ QVariant EventListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant EventListModel::Text(const ListedEvent& event, int column, int role) const {
-    // To the nearest minute, as the published tables print them.
-    const ClockReading shown = ReadClock(std::chrono::floor<std::chrono::minutes>(event.time + std::chrono::seconds(30)), Clock::Local);
+    const ClockReading shown = ReadClock(ToTheMinute(event.time), Clock::Local);
     switch (column) {
         case DateColumn:
             return role == Qt::DisplayRole ? shown.wallClock.toString(QStringLiteral("MM/dd/yyyy"))
@@ -93,11 +88,11 @@ QVariant EventListModel::Text(const ListedEvent& event, int column, int role) co
         case CodeColumn:
             return Code(event);
         case JupiterColumn:
-            return event.altitudes ? Altitude(event.altitudes->jupiter) : QString();
+            return event.altitudes ? Degrees(event.altitudes->jupiter) : QString();
         default:
             break;
     }
-    return event.altitudes ? Altitude(event.altitudes->sun) : QString();
+    return event.altitudes ? Degrees(event.altitudes->sun) : QString();
 }
 
 QVariant EventListModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -53,12 +53,6 @@ bool IsOccultation(EventKind kind) {
     return kind == EventKind::OccultationDisappearance || kind == EventKind::OccultationReappearance;
 }
 
-// An event's instant to the nearest minute, as the published tables give them.
-ephemeris::UniversalTime ToTheMinute(ephemeris::UniversalTime instant) {
-    using namespace std::chrono;
-    return floor<minutes>(instant + 30s);
-}
-
 // RFC 4180: a field with a comma, a quote or a line break goes in quotes, its quotes doubled.
 QString CsvField(QString field) {
     if (field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) || field.contains(QLatin1Char('\n'))) {
@@ -130,11 +124,6 @@ QString MutualTimes(const ListedEvent& event, Clock clock) {
 
 namespace {
 
-// Degrees to one decimal, as altitudes are shown.
-QString Degrees(double degrees) {
-    return QString::number(degrees, 'f', 1) + QChar(0x00B0);
-}
-
 QString Latitude(double degrees) {
     return QString::number(std::fabs(degrees), 'f', 2) + QChar(0x00B0) + (degrees < 0.0 ? QLatin1Char('S') : QLatin1Char('N'));
 }
@@ -186,6 +175,15 @@ ClockReading ReadClock(ephemeris::UniversalTime instant, Clock clock) {
     return {QDateTime(shown.date(), shown.time(), QTimeZone::utc()),
             clock == Clock::Universal ? QStringLiteral("UTC") : QString::fromStdString(ephemeris::ZoneAbbreviation(instant)),
             static_cast<int>(offset.count())};
+}
+
+ephemeris::UniversalTime ToTheMinute(ephemeris::UniversalTime instant) {
+    using namespace std::chrono;
+    return floor<minutes>(instant + 30s);
+}
+
+QString Degrees(double degrees) {
+    return QString::number(degrees, 'f', 1) + QChar(0x00B0);
 }
 
 QString IsoTime(ephemeris::UniversalTime instant, Clock clock) {

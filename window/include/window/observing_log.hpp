@@ -37,6 +37,12 @@ struct ClockReading {
 };
 ClockReading ReadClock(ephemeris::UniversalTime instant, Clock clock);
 
+// An event's instant to the nearest minute, as the published tables give them.
+ephemeris::UniversalTime ToTheMinute(ephemeris::UniversalTime instant);
+
+// An altitude in degrees to one decimal, "-0.4°".
+QString Degrees(double degrees);
+
 // ISO 8601 to the second with the offset, "2019-01-05T13:22:14+01:00", or with
 // "Z" in universal time.
 QString IsoTime(ephemeris::UniversalTime instant, Clock clock);
