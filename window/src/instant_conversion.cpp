@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "instant_conversion.hpp"
 
+#include <QTimeZone>
+
+#include <utility>
+
 namespace window {
 
 ephemeris::Instant ToInstant(const QDateTime& dateTime) {
@@ -11,13 +15,27 @@ ephemeris::Instant ToInstant(const QDateTime& dateTime) {
     return day + milliseconds{dateTime.time().msecsSinceStartOfDay()};
 }
 
-QDateTime ToDateTime(ephemeris::Instant wallClock) {
+namespace {
+
+std::pair<QDate, QTime> Fields(ephemeris::Instant wallClock) {
     using namespace std::chrono;
     const local_days day = floor<days>(wallClock);
     const year_month_day date{day};
     return {QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
                   static_cast<int>(static_cast<unsigned>(date.day()))),
             QTime::fromMSecsSinceStartOfDay(static_cast<int>((wallClock - day).count()))};
+}
+
+}  // namespace
+
+QDateTime ToDateTime(ephemeris::Instant wallClock) {
+    const auto [date, time] = Fields(wallClock);
+    return {date, time};
+}
+
+QDateTime ToUtcDateTime(ephemeris::Instant wallClock) {
+    const auto [date, time] = Fields(wallClock);
+    return {date, time, QTimeZone::utc()};
 }
 
 ephemeris::Instant LandOutsideGap(ephemeris::Instant wallClock, bool forwards) {

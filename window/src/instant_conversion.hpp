@@ -11,6 +11,9 @@ namespace window {
 // time zone is applied either way.
 ephemeris::Instant ToInstant(const QDateTime& dateTime);
 QDateTime ToDateTime(ephemeris::Instant wallClock);
+// The same fields carried as UTC, which skips no hour: Qt moves a local time
+// its zone skips (02:30 to 03:30), and a clock's reading must stay as it is.
+QDateTime ToUtcDateTime(ephemeris::Instant wallClock);
 
 // The wall-clock time a step of the clock lands on: wallClock itself, unless
 // the zone skips it; then out of the gap on the side the step moves towards

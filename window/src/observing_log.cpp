@@ -171,8 +171,7 @@ ClockReading ReadClock(ephemeris::UniversalTime instant, Clock clock) {
     const auto offset = std::chrono::duration_cast<std::chrono::seconds>(fields.time_since_epoch() - instant.time_since_epoch());
     // Carried as UTC, which has no gap: as Qt's local time, UT's 02:30 on the
     // night the computer's clocks skip that hour would read 03:30.
-    const QDateTime shown = ToDateTime(fields);
-    return {QDateTime(shown.date(), shown.time(), QTimeZone::utc()),
+    return {ToUtcDateTime(fields),
             clock == Clock::Universal ? QStringLiteral("UTC") : QString::fromStdString(ephemeris::ZoneAbbreviation(instant)),
             static_cast<int>(offset.count())};
 }
