@@ -567,6 +567,9 @@ TEST_P(ViewSettings, AreReadAtStartAndNeverWriteOverWhatIsNotTheirs) {
     EXPECT_EQ(contents() == before, row.keptAsItWas);
     Open();
     EXPECT_EQ(Get<QAction>("actionNightColours")->isChecked(), !row.keptAsItWas) << "remembered";
+    Trigger("actionMirrorEastWest");
+    Open();
+    EXPECT_EQ(Get<QAction>("actionMirrorEastWest")->isChecked(), row.keptAsItWas == row.mirroredNamed) << "the mirror too";
 }
 
 INSTANTIATE_TEST_SUITE_P(

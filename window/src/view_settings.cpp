@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view_settings.hpp"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <algorithm>
@@ -29,12 +31,33 @@ class Settings : public QSettings {
 public:
     Settings() : QSettings(QStringLiteral("satrivox"), QStringLiteral("satrivox")) { setFallbacksEnabled(false); }
 
+    // Whether the file reads as settings at all. QSettings parses a section
+    // only when a key of it is asked for, and keeps what it parsed while the
+    // file is unchanged: a format error shows once, in the first instance to
+    // list every key. That verdict is kept with the file's size and time, or a
+    // later save would write over a file that is not ours.
+    [[nodiscard]] bool Readable() const {
+        struct Verdict {
+            QString file;
+            qint64 size = 0;
+            QDateTime modified;
+            bool readable = false;
+        };
+        static Verdict first;
+        const QFileInfo info(fileName());
+        if (first.file != info.filePath() || first.size != info.size() || first.modified != info.lastModified()) {
+            static_cast<void>(allKeys());
+            first = {info.filePath(), info.size(), info.lastModified(), status() == QSettings::NoError};
+        }
+        return first.readable && status() == QSettings::NoError;
+    }
+
     [[nodiscard]] bool HoldsOnlyOurs() const {
         const std::array<QString, 11> ours{kMirrored,       kNightColours,  kMoonNames,        kPrecisePositions,
                                            kEventSpan,      kEventsGeometry, kOnlyVisible,     kRedSpotLongitude,
                                            kPlaceName,      kPlaceLatitude, kPlaceLongitude};
         const QStringList keys = allKeys();
-        return status() == QSettings::NoError &&
+        return Readable() &&
                std::all_of(keys.begin(), keys.end(), [&ours](const QString& key) {
                    return std::find(ours.begin(), ours.end(), key) != ours.end();
                });
@@ -66,7 +89,7 @@ ViewOptions ReadViewOptions() {
     const Settings settings;
     const ViewOptions view{settings.Read(kMirrored), settings.Read(kNightColours), settings.Read(kMoonNames),
                            settings.Read(kPrecisePositions)};
-    return settings.status() == QSettings::NoError ? view : ViewOptions{};
+    return settings.Readable() ? view : ViewOptions{};
 }
 
 void SaveViewOptions(const ViewOptions& view) {
@@ -82,7 +105,7 @@ void SaveViewOptions(const ViewOptions& view) {
 
 EventsDialogSettings ReadEventsDialogSettings() {
     const Settings settings;
-    if (settings.status() != QSettings::NoError) {
+    if (!settings.Readable()) {
         return {};
     }
     const QString span = settings.value(kEventSpan).toString();
