@@ -865,6 +865,12 @@ TEST_F(EventsDialog, ListsEachSpanFromLocalNoonInLocalTime) {
     }
     EXPECT_EQ(heard.mid(1), QStringList({"12:22 UTC", "Ganymede", "Ganymede's shadow starts to cross the disc"}));
     EXPECT_TRUE(heard[0].contains("January") && heard[0].contains("2019")) << "the date in words: " << heard[0].toStdString();
+    QStringList headings;
+    for (int column = 0; column < table->model()->columnCount(); ++column) {
+        headings << table->model()->headerData(column, Qt::Horizontal).toString();
+    }
+    EXPECT_EQ(headings, QStringList({"Date", "Time", "Moon", "Event", "Code", "Jupiter", "Sun"}));
+    EXPECT_EQ(table->model()->headerData(5, Qt::Horizontal, Qt::ToolTipRole).toString(), "Jupiter's altitude above the horizon");
     auto* span = dialog->findChild<QComboBox*>("spanBox");
     for (const auto& [index, days] : {std::pair{1, 7}, {2, 31}}) {
         span->setCurrentIndex(index);
