@@ -902,6 +902,10 @@ TEST_F(EventsDialog, ChoosingAnEventPlotsItsInstantAndPutsTheMoonOnTheLimb) {
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, ingress);
     EXPECT_EQ(Picker()->dateTime().toString("HH:mm:ss"), "14:59:00");
     EXPECT_LE(std::abs(Get<QLabel>("Label10")->text().toDouble()), 0.28) << "Ganymede within a radius of the centre";
+    table->setFocus();
+    dialog->findChild<QComboBox*>("spanBox")->setCurrentIndex(1);
+    QTest::keyClick(table, Qt::Key_Return);
+    EXPECT_EQ(Picker()->dateTime().toString("HH:mm:ss"), "12:21:36") << "a new list starts at its first row";
 }
 
 // Ctrl+C copies the chosen rows (all of them if none); the list saves as CSV or
