@@ -474,6 +474,10 @@ TEST_F(FormTest, NightColoursShowNoGreenOrBlueLightAndGiveTodaysBack) {
     Tick("Timer1");
     ASSERT_EQ(Messages().size(), 1);
     EXPECT_EQ(Count(Messages().front()->grab().toImage(), kGreenOrBlue), 0) << "a message box";
+    Trigger("actionNightColours");
+    for (const QLineEdit* field : form->findChildren<QLineEdit*>()) {
+        EXPECT_EQ(field->style(), QApplication::style()) << "the text cursor back by day";
+    }
 }
 
 // One line for an observing log: the plotted instant as the picker shows it, the
