@@ -93,6 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CoordinatesRow{"signs_and_comma", "38.72,-9.14", std::pair{38.72, -9.14}},
                       CoordinatesRow{"letters_after", "38.72 N 9.14 W", std::pair{38.72, -9.14}},
                       CoordinatesRow{"letters_before_lower_case", "s33.87 e151.21", std::pair{-33.87, 151.21}},
+                      CoordinatesRow{"letters_before_apart", "N 38.72 W 9.14", std::pair{38.72, -9.14}},
                       CoordinatesRow{"longitude_first_by_its_letter", "9.14W, 38.72N", std::pair{38.72, -9.14}},
                       CoordinatesRow{"degree_signs_and_blanks", " 38.72\u00b0 N ; 9.14\u00b0 W ", std::pair{38.72, -9.14}},
                       CoordinatesRow{"plus_sign", "+64.14 -21.94", std::pair{64.14, -21.94}},
