@@ -10,10 +10,13 @@
 #include <stdexcept>
 
 #include "app/when_reader.hpp"
-#include "ephemeris/ephemeris.hpp"
-#include "window/event_list.hpp"
-#include "window/observer.hpp"
-#include "window/observing_log.hpp"
+#include "events/observer_place.hpp"
+#include "lists/event_list.hpp"
+#include "lists/observing_log.hpp"
+#include "model/satellite_model.hpp"
+#include "model/time_base.hpp"
+#include "settings/view_settings.hpp"
+#include "theory/jupiter_system.hpp"
 
 namespace app {
 namespace {
@@ -85,8 +88,8 @@ struct Options {
                                   QStringLiteral("With --events: only the moons' mutual occultations and eclipses.")};
 };
 
-QString ShownTime(ephemeris::UniversalTime instant, window::Clock clock) {
-    const window::ClockReading reading = window::ReadClock(instant, clock);
+QString ShownTime(ephemeris::UniversalTime instant, lists::Clock clock) {
+    const lists::ClockReading reading = lists::ReadClock(instant, clock);
     return reading.wallClock.toString(QStringLiteral("yyyy-MM-dd HH:mm")) + QLatin1Char(' ') + reading.zone;
 }
 
@@ -133,7 +136,7 @@ int Days(const QString& text) {
 
 std::optional<ephemeris::Place> Place(const QCommandLineParser& parser, const Options& options) {
     if (!parser.isSet(options.where)) {
-        return window::ObserverPlace();
+        return settings::ObserverPlace();
     }
     const QString text = parser.value(options.where);
     std::string problem;
@@ -153,7 +156,7 @@ std::optional<double> RedSpotLongitude(const QCommandLineParser& parser, const O
         return std::nullopt;
     }
     if (!parser.isSet(options.redSpot)) {
-        return window::RedSpotLongitude();
+        return settings::RedSpotLongitude();
     }
     bool number = false;
     const double longitude = parser.value(options.redSpot).toDouble(&number);
@@ -166,7 +169,7 @@ std::optional<double> RedSpotLongitude(const QCommandLineParser& parser, const O
 
 void PrintEvents(const QCommandLineParser& parser, const Options& options, const std::function<QDateTime()>& now,
                  QTextStream& out) {
-    const window::Clock clock = parser.isSet(options.utc) ? window::Clock::Universal : window::Clock::Local;
+    const lists::Clock clock = parser.isSet(options.utc) ? lists::Clock::Universal : lists::Clock::Local;
     const int days = Days(parser.value(options.days));
     const QString format = parser.value(options.format);
     if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("ics")) {
@@ -191,29 +194,29 @@ void PrintEvents(const QCommandLineParser& parser, const Options& options, const
         throw BadInput(QStringLiteral("--visible needs the observer's place, and the time zone %1 names none: give --where LAT,LON")
                            .arg(QString::fromStdString(ephemeris::ZoneAbbreviation(from))));
     }
-    std::vector<window::ListedEvent> events =
-        window::ListEvents({from, until, parser.isSet(options.all), parser.isSet(options.mutualOnly), place,
+    std::vector<lists::ListedEvent> events =
+        lists::ListEvents({from, until, parser.isSet(options.all), parser.isSet(options.mutualOnly), place,
                             RedSpotLongitude(parser, options)});
     if (parser.isSet(options.visible)) {
-        events = window::OnlySeenFromHere(std::move(events));
+        events = lists::OnlySeenFromHere(std::move(events));
     }
     if (format == QLatin1String("csv")) {
-        out << window::EventsCsv(events, clock);
+        out << lists::EventsCsv(events, clock);
     } else if (format == QLatin1String("ics")) {
-        out << window::EventsCalendar(events, now());
+        out << lists::EventsCalendar(events, now());
     } else {
         const QString span = days == 1 ? QStringLiteral("a day") : QStringLiteral("%1 days").arg(days);
-        const QString night = place ? window::NightSummary(*place, from, clock)
+        const QString night = place ? lists::NightSummary(*place, from, clock)
                                     : QStringLiteral("No place is known (the time zone names none): --where LAT,LON gives one, "
                                                      "for Jupiter's night and what can be seen.\n");
         out << QStringLiteral("Events of Jupiter's moons from %1, for %2").arg(ShownTime(from, clock), span) << "\n"
-            << night << '\n' << (events.empty() ? QStringLiteral("No events.\n") : window::EventsText(events, clock));
+            << night << '\n' << (events.empty() ? QStringLiteral("No events.\n") : lists::EventsText(events, clock));
     }
 }
 
 void PrintOffsets(const QCommandLineParser& parser, const Options& options, const std::function<QDateTime()>& now,
                   QTextStream& out) {
-    const window::Clock clock = parser.isSet(options.utc) ? window::Clock::Universal : window::Clock::Local;
+    const lists::Clock clock = parser.isSet(options.utc) ? lists::Clock::Universal : lists::Clock::Local;
     const ephemeris::UniversalTime when = When(parser.positionalArguments(), now);
     const bool precise = parser.isSet(options.precise);
     std::array<double, 4> arcminutes{};
@@ -234,30 +237,30 @@ void PrintOffsets(const QCommandLineParser& parser, const Options& options, cons
             (*north)[moon] = view.moons[moon].northRadii;
         }
     } else {
-        const QDateTime local = window::ReadClock(when, window::Clock::Local).wallClock;
+        const QDateTime local = lists::ReadClock(when, lists::Clock::Local).wallClock;
         if (local.date().year() < 1601 || local.date().year() > 9999) {
             throw BadInput(QStringLiteral("the window shows the years 1601 to 9999, not %1").arg(ShownTime(when, clock)));
         }
         const ephemeris::SatelliteOffsets offsets = ephemeris::ComputeSatelliteOffsets(when);
-        arcminutes = window::ModelArcminutes(offsets);
+        arcminutes = lists::ModelArcminutes(offsets);
         west = {offsets.X1, offsets.X2, offsets.X3, offsets.X4};
     }
     if (parser.isSet(options.csv)) {
         out << "time,moon,arcmin,west_radii,north_radii\n";
         for (std::size_t moon = 0; moon < 4; ++moon) {
-            out << window::IsoTime(when, clock) << ',' << window::MoonName(static_cast<ephemeris::Moon>(moon)) << ','
+            out << lists::IsoTime(when, clock) << ',' << lists::MoonName(static_cast<ephemeris::Moon>(moon)) << ','
                 << QString::number(arcminutes[moon], 'f', 4) << ',' << QString::number(west[moon], 'f', 4) << ','
                 << (north ? QString::number((*north)[moon], 'f', 4) : QString()) << '\n';
         }
         return;
     }
-    const window::ClockReading reading = window::ReadClock(when, clock);
+    const lists::ClockReading reading = lists::ReadClock(when, clock);
     std::array<QString, 4> shown;
     for (std::size_t moon = 0; moon < 4; ++moon) {
-        shown[moon] = window::ArcminutesText(arcminutes[moon]);
+        shown[moon] = lists::ArcminutesText(arcminutes[moon]);
     }
-    out << window::OffsetsLine(reading.wallClock.toString(kPickerFormat), reading.zone, shown, precise,
-                               precise ? window::MutualCodesAt(when) : QStringList())
+    out << lists::OffsetsLine(reading.wallClock.toString(kPickerFormat), reading.zone, shown, precise,
+                               precise ? lists::MutualCodesAt(when) : QStringList())
         << '\n';
 }
 
@@ -298,7 +301,7 @@ int RunCommandLine(const QStringList& arguments, const std::function<QDateTime()
             throw BadInput(parser.errorText());
         }
         if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-            out << parser.helpText() << QString::fromUtf8(kEnvironment).arg(window::kDefaultRedSpotLongitude);
+            out << parser.helpText() << QString::fromUtf8(kEnvironment).arg(lists::kDefaultRedSpotLongitude);
             return 0;
         }
         if (parser.isSet(version)) {

@@ -5,8 +5,13 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "ephemeris/ephemeris.hpp"
+#include "events/moon_events.hpp"
+#include "events/mutual_events.hpp"
+#include "model/satellite_model.hpp"
+#include "model/time_base.hpp"
 #include "model_arithmetic.hpp"
+#include "theory/galilean_theory.hpp"
+#include "theory/jupiter_system.hpp"
 
 namespace {
 

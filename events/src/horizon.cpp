@@ -5,9 +5,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "ephemeris/delta_t.hpp"
-#include "erfa_library.hpp"
-#include "jupiter_system.hpp"
+#include "theory/delta_t.hpp"
+#include "theory/erfa_library.hpp"
+#include "theory/jupiter_geometry.hpp"
 
 namespace ephemeris::detail {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <limits>
 
-#include "ephemeris/observer_place.hpp"
-#include "vector3.hpp"
+#include "events/observer_place.hpp"
+#include "theory/vector3.hpp"
 
 namespace ephemeris::detail {
 

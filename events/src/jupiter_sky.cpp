@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ephemeris/jupiter_sky.hpp"
+#include "events/jupiter_sky.hpp"
 
 
 #include <algorithm>
@@ -7,10 +7,10 @@
 #include <functional>
 #include <numbers>
 
-#include "erfa_library.hpp"
 #include "horizon.hpp"
-#include "jupiter_system.hpp"
 #include "root_finding.hpp"
+#include "theory/erfa_library.hpp"
+#include "theory/jupiter_geometry.hpp"
 
 namespace ephemeris {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ephemeris/moon_events.hpp"
+#include "events/moon_events.hpp"
 
 #include <algorithm>
 #include <array>
@@ -7,9 +7,9 @@
 #include <numbers>
 #include <tuple>
 
-#include "floating_point_guard.hpp"
-#include "jupiter_system.hpp"
+#include "model/floating_point_guard.hpp"
 #include "root_finding.hpp"
+#include "theory/jupiter_geometry.hpp"
 
 namespace ephemeris {
 namespace {

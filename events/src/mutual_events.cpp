@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ephemeris/mutual_events.hpp"
+#include "events/mutual_events.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <tuple>
 
-#include "floating_point_guard.hpp"
-#include "jupiter_system.hpp"
+#include "model/floating_point_guard.hpp"
 #include "mutual_geometry.hpp"
 #include "root_finding.hpp"
+#include "theory/jupiter_geometry.hpp"
 
 namespace ephemeris {
 namespace {

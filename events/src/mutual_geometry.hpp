@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "ephemeris/galilean_theory.hpp"
-#include "jupiter_system.hpp"
+#include "theory/galilean_theory.hpp"
+#include "theory/jupiter_geometry.hpp"
 
 namespace ephemeris::detail {
 

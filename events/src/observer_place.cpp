@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ephemeris/observer_place.hpp"
+#include "events/observer_place.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -238,6 +238,10 @@ std::optional<Coordinates> ReadCoordinates(std::string_view text, std::string* p
         return fail("a latitude is at most 90 degrees and a longitude at most 180");
     }
     return Coordinates{latitude.value, longitude.value};
+}
+
+std::optional<Place> ObserverPlace(const std::optional<Place>& set, const std::string& zoneFolder) {
+    return set ? set : PlaceOfZone(ComputersZoneName(zoneFolder), zoneFolder);
 }
 
 }  // namespace ephemeris

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/event_list.hpp"
+#include "lists/event_list.hpp"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
 
-#include "window/observing_log.hpp"
+#include "lists/observing_log.hpp"
 
-namespace window {
+namespace lists {
 namespace {
 
 QString Tr(const char* text) {
@@ -166,4 +166,4 @@ std::optional<bool> SeenFromHere(const ListedEvent& event) {
            event.altitudes->jupiter >= kLowestJupiter && event.altitudes->sun <= kHighestSun;
 }
 
-}  // namespace window
+}  // namespace lists

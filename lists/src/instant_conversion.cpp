@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "instant_conversion.hpp"
+#include "lists/instant_conversion.hpp"
 
 #include <QTimeZone>
 
 #include <utility>
 
-namespace window {
+namespace lists {
 
 ephemeris::Instant ToInstant(const QDateTime& dateTime) {
     using namespace std::chrono;
@@ -46,4 +46,4 @@ ephemeris::Instant LandOutsideGap(ephemeris::Instant wallClock, bool forwards) {
     return forwards ? wallClock + gap : wallClock - gap;
 }
 
-}  // namespace window
+}  // namespace lists

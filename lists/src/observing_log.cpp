@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/observing_log.hpp"
+#include "lists/observing_log.hpp"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -9,12 +9,12 @@
 #include <cmath>
 #include <optional>
 
-#include "ephemeris/jupiter_sky.hpp"
-#include "ephemeris/time_base.hpp"
-#include "instant_conversion.hpp"
-#include "window/event_list.hpp"
+#include "events/jupiter_sky.hpp"
+#include "lists/event_list.hpp"
+#include "lists/instant_conversion.hpp"
+#include "model/time_base.hpp"
 
-namespace window {
+namespace lists {
 namespace {
 
 using ephemeris::EventKind;
@@ -378,4 +378,4 @@ QString ArcminutesText(double arcminutes) {
     return QString::number(arcminutes, 'f', 2);
 }
 
-}  // namespace window
+}  // namespace lists

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "ephemeris/angles.hpp"
+#include "model/angles.hpp"
 
 // The angle routines without their own floating-point guard, for use inside a
 // computation that holds one.

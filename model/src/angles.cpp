@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ephemeris/angles.hpp"
+#include "model/angles.hpp"
 
 #include "angle_arithmetic.hpp"
-#include "floating_point_guard.hpp"
+#include "model/floating_point_guard.hpp"
 
 namespace ephemeris {
 namespace {

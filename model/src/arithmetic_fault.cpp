@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ephemeris/arithmetic_fault.hpp"
+#include "model/arithmetic_fault.hpp"
 
 namespace ephemeris {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ephemeris/satellite_model.hpp"
+#include "model/satellite_model.hpp"
 
 namespace ephemeris::detail {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ephemeris/satellite_model.hpp"
+#include "model/satellite_model.hpp"
 
 #include <cmath>
 
 #include "angle_arithmetic.hpp"
-#include "ephemeris/angles.hpp"
-#include "floating_point_guard.hpp"
+#include "model/angles.hpp"
+#include "model/floating_point_guard.hpp"
 #include "model_arithmetic.hpp"
 
 namespace ephemeris {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ephemeris/time_base.hpp"
+#include "model/time_base.hpp"
 
 #include <cmath>
 
-#include "ephemeris/arithmetic_fault.hpp"
+#include "model/arithmetic_fault.hpp"
 #include "zone_offset.hpp"
 
 namespace ephemeris {

@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ephemeris/arithmetic_fault.hpp"
+#include "model/arithmetic_fault.hpp"
 
 namespace ephemeris::detail {
 namespace {

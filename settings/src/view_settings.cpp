@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "view_settings.hpp"
+#include "settings/view_settings.hpp"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -8,9 +8,8 @@
 #include <algorithm>
 #include <array>
 
-#include "window/observer.hpp"
 
-namespace window {
+namespace settings {
 namespace {
 
 constexpr const char* kMirrored = "view/mirrorEastWest";
@@ -112,7 +111,7 @@ EventsDialogSettings ReadEventsDialogSettings() {
     const auto named = std::find(kSpanNames.begin(), kSpanNames.end(), span);
     return {named == kSpanNames.end() ? EventSpan::Night : static_cast<EventSpan>(named - kSpanNames.begin()),
             settings.value(kEventsGeometry).toByteArray(), settings.Place(), settings.Read(kOnlyVisible),
-            settings.Number(kRedSpotLongitude, 0.0, 360.0).value_or(kDefaultRedSpotLongitude)};
+            settings.Number(kRedSpotLongitude, 0.0, 360.0).value_or(lists::kDefaultRedSpotLongitude)};
 }
 
 void SaveEventsDialogSettings(const EventsDialogSettings& dialog) {
@@ -134,14 +133,11 @@ void SaveEventsDialogSettings(const EventsDialogSettings& dialog) {
 }
 
 std::optional<ephemeris::Place> ObserverPlace() {
-    if (std::optional<ephemeris::Place> set = ReadEventsDialogSettings().place) {
-        return set;
-    }
-    return ephemeris::PlaceOfZone(ephemeris::ComputersZoneName());
+    return ephemeris::ObserverPlace(ReadEventsDialogSettings().place);
 }
 
 double RedSpotLongitude() {
     return ReadEventsDialogSettings().redSpotLongitude;
 }
 
-}  // namespace window
+}  // namespace settings

@@ -4,7 +4,7 @@
 // arcminutes from the model, one "Name value" line each, in the TZ of the call.
 #include <cstdio>
 
-#include "ephemeris/ephemeris.hpp"
+#include "model/satellite_model.hpp"
 #include "support.hpp"
 
 int main(int argc, char** argv) {

@@ -6,18 +6,17 @@
 #include <numbers>
 #include <sstream>
 
-#include "ephemeris/ephemeris.hpp"
-#include "jupiter_system.hpp"
+#include "events/mutual_events.hpp"
 #include "mutual_geometry.hpp"
+#include "support.hpp"
+#include "theory/jupiter_geometry.hpp"
+#include "theory/jupiter_system.hpp"
 
 namespace ephemeris {
 namespace {
 
 using namespace std::chrono;
-
-UniversalTime At(year_month_day day, hours hour = 0h, minutes minute = 0min) {
-    return UniversalTime{sys_days{day} + hour + minute};
-}
+using satrivox::testing::At;
 
 double Seconds(UniversalTime a, UniversalTime b) {
     return std::fabs(duration<double>(a - b).count());

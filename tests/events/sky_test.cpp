@@ -8,21 +8,19 @@
 #include <fstream>
 #include <sstream>
 
-#include "ephemeris/ephemeris.hpp"
+#include "events/jupiter_sky.hpp"
+#include "events/observer_place.hpp"
 #include "horizon.hpp"
-#include "jupiter_system.hpp"
 #include "root_finding.hpp"
 #include "support.hpp"
+#include "theory/jupiter_geometry.hpp"
 
 namespace ephemeris {
 namespace {
 
 using namespace std::chrono;
+using satrivox::testing::At;
 using satrivox::testing::ScopedTimeZone;
-
-UniversalTime At(year_month_day day, hours hour = 0h, minutes minute = 0min) {
-    return UniversalTime{sys_days{day} + hour + minute};
-}
 
 // ---- Where the observer is ---------------------------------------------------------
 
@@ -67,6 +65,16 @@ TEST_F(ZoneFolder, TheComputersZoneIsTheOneTzNames) {
         const ScopedTimeZone scoped(tz);
         EXPECT_EQ(ComputersZoneName(zones), zone) << tz;
     }
+}
+
+TEST_F(ZoneFolder, TheObserverIsWhereTheySaidElseInTheZonesPlace) {
+    const std::string zones = folder.string();
+    const Place here{"Here", 1.0, 2.0};
+    const ScopedTimeZone lisbon("Europe/Lisbon");
+    EXPECT_EQ(ObserverPlace(here, zones), here);
+    EXPECT_EQ(ObserverPlace(std::nullopt, zones).value_or(here).name, "Lisbon");
+    const ScopedTimeZone rule("WET0WEST,M3.5.0/1,M10.5.0");
+    EXPECT_EQ(ObserverPlace(std::nullopt, zones), std::nullopt);
 }
 
 struct CoordinatesRow {

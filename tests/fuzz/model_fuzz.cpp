@@ -8,7 +8,8 @@
 #include <cstring>
 #include <string>
 
-#include "ephemeris/ephemeris.hpp"
+#include "model/arithmetic_fault.hpp"
+#include "model/satellite_model.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace std::chrono;

@@ -6,7 +6,10 @@
 #include <ctime>
 #include <limits>
 
-#include "ephemeris/ephemeris.hpp"
+#include "model/angles.hpp"
+#include "model/arithmetic_fault.hpp"
+#include "model/satellite_model.hpp"
+#include "model/time_base.hpp"
 #include "support.hpp"
 
 namespace ephemeris {

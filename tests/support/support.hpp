@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "ephemeris/time_base.hpp"
+#include "model/time_base.hpp"
 
 namespace satrivox::testing {
 
@@ -16,6 +16,13 @@ inline ephemeris::Instant Local(int year, unsigned month, unsigned day, int hour
     using namespace std::chrono;
     return local_days{std::chrono::year{year} / month / day} + hours{hour} + minutes{minute} + seconds{second} +
            milliseconds{millisecond};
+}
+
+// A UTC instant from its calendar fields.
+inline ephemeris::UniversalTime At(std::chrono::year_month_day day, std::chrono::hours hour = std::chrono::hours{0},
+                                   std::chrono::minutes minute = std::chrono::minutes{0},
+                                   std::chrono::seconds second = std::chrono::seconds{0}) {
+    return ephemeris::UniversalTime{std::chrono::sys_days{day} + hour + minute + second};
 }
 
 // Sets TZ for one test (nullptr unsets it) and puts the previous value back

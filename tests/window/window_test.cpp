@@ -16,11 +16,11 @@
 #include <set>
 #include <sstream>
 
-#include "support.hpp"
 #include "events_dialog.hpp"
-#include "window/event_list.hpp"
+#include "lists/event_list.hpp"
+#include "settings/view_settings.hpp"
+#include "support.hpp"
 #include "window/form1.hpp"
-#include "window/observer.hpp"
 
 namespace satrivox::testing {
 namespace {
@@ -1002,7 +1002,7 @@ TEST_F(EventsDialog, KnowsThePlaceAndWhatCanBeSeenFromIt) {
     EXPECT_TRUE(night().startsWith("Sydney") && dialog->findChild<QCheckBox*>("onlyVisibleBox")->isChecked() &&
                 dialog->findChild<QSpinBox*>("redSpotBox")->value() == 294)
         << "remembered";
-    EXPECT_EQ(window::ObserverPlace()->name, "Sydney %1") << "and the command line's";
+    EXPECT_EQ(settings::ObserverPlace()->name, "Sydney %1") << "and the command line's";
     type("placeCoordinates", "");
     EXPECT_TRUE(night().startsWith("Lisbon")) << "the zone's again";
 }
@@ -1014,10 +1014,10 @@ TEST_F(FormTest, AGarbledPlaceGivesTheZonesCity) {
     for (const char* place : {"name=Here\nlatitude=38.72\nlongitude=-9.14\n", "name=Here\nlatitude=north pole\nlongitude=-9.14\n",
                               "name=Here\nlatitude=91\nlongitude=-9.14\n", "name=\nlatitude=38.72\nlongitude=-9.14\n"}) {
         std::ofstream(SettingsFolder() / "satrivox.conf") << "[place]\n" << place;
-        EXPECT_EQ(window::ObserverPlace()->name, place == std::string_view("name=Here\nlatitude=38.72\nlongitude=-9.14\n") ? "Here" : "Lisbon") << place;
+        EXPECT_EQ(settings::ObserverPlace()->name, place == std::string_view("name=Here\nlatitude=38.72\nlongitude=-9.14\n") ? "Here" : "Lisbon") << place;
     }
     std::ofstream(SettingsFolder() / "satrivox.conf") << "[events]\nredSpotLongitude=400\n";
-    EXPECT_EQ(window::RedSpotLongitude(), window::kDefaultRedSpotLongitude);
+    EXPECT_EQ(settings::RedSpotLongitude(), lists::kDefaultRedSpotLongitude);
 }
 
 // A mutual event in words: who passes before or shades whom, the light lost
@@ -1026,14 +1026,14 @@ TEST(EventList, MutualEventsInWords) {
     const ephemeris::UniversalTime at{};
     ephemeris::MutualEvent event{ephemeris::Moon::Europa, ephemeris::Moon::Io, ephemeris::MutualKind::Occultation,
                                  ephemeris::MutualShape::Partial, at, at, at, std::nullopt, std::nullopt, 0.01, 0.3, false, false};
-    const auto words = [&event] { return window::Words({event.begin, event, std::nullopt}); };
+    const auto words = [&event] { return lists::Words({event.begin, event, std::nullopt}); };
     EXPECT_EQ(words(), "Europa passes in front of Io: Io loses 1 % of its light");
     event = {ephemeris::Moon::Callisto, ephemeris::Moon::Ganymede, ephemeris::MutualKind::Eclipse, ephemeris::MutualShape::Partial,
              at, at, at, at, at, 0.004, 1.44, true, true};
     EXPECT_EQ(words(), "Callisto's shadow falls on Ganymede: Ganymede loses 0.4 % of its light near Jupiter's limb; "
                        "slow, 1.4 min per 100 km (unseen: behind Jupiter or in its shadow)");
-    EXPECT_EQ(window::Code({event.begin, event, std::nullopt}), "4E3P");
-    EXPECT_EQ(window::MoonOf({event.begin, event, std::nullopt}), "Ganymede");
+    EXPECT_EQ(lists::Code({event.begin, event, std::nullopt}), "4E3P");
+    EXPECT_EQ(lists::MoonOf({event.begin, event, std::nullopt}), "Ganymede");
 }
 
 // An event is seen from the place from Jupiter 5 degrees up and the Sun 6
@@ -1043,14 +1043,14 @@ TEST(EventList, SeenFromHereAtItsEdges) {
     const auto seen = [&io](double jupiter, double sun, bool visible = true) {
         ephemeris::MoonEvent event = io;
         event.visible = visible;
-        return window::SeenFromHere({event.time, event, ephemeris::Altitudes{jupiter, sun}});
+        return lists::SeenFromHere({event.time, event, ephemeris::Altitudes{jupiter, sun}});
     };
     EXPECT_EQ(seen(5.0, -6.0), true);
     EXPECT_EQ(seen(4.95, -30.0), false);
     EXPECT_EQ(seen(60.0, -5.95), false);
     EXPECT_EQ(seen(60.0, -30.0, false), false);
-    EXPECT_EQ(window::SeenFromHere({io.time, window::RedSpotTransit{70.0}, ephemeris::Altitudes{5.0, -6.0}}), true);
-    EXPECT_EQ(window::SeenFromHere({io.time, io, std::nullopt}), std::nullopt);
+    EXPECT_EQ(lists::SeenFromHere({io.time, lists::RedSpotTransit{70.0}, ephemeris::Altitudes{5.0, -6.0}}), true);
+    EXPECT_EQ(lists::SeenFromHere({io.time, io, std::nullopt}), std::nullopt);
 }
 
 // ---- Long runs ---------------------------------------------------------------------

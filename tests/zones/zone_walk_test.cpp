@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every zone of the machine's database, every change of its UTC offset from
-// 1601 to 9999: the ephemeris (through the C library) agrees with Qt's own
+// 1601 to 9999: the model (through the C library) agrees with Qt's own
 // reading of the zone files, skipped and doubled times as documented. And
 // hand-written POSIX rules whose daylight or standard time lasts less than a
 // day, against a brute-force reading of the C library.
@@ -15,7 +15,7 @@
 #include <limits>
 #include <map>
 
-#include "ephemeris/time_base.hpp"
+#include "model/time_base.hpp"
 #include "support.hpp"
 
 namespace {
@@ -120,7 +120,7 @@ class HandWrittenRule : public ::testing::TestWithParam<RuleRow> {};
 // clock shows, the offset in force before the jump over it.
 TEST_P(HandWrittenRule, EveryLocalMinuteIsItsFirstPassOrReadAcrossTheGap) {
     const ScopedTimeZone scoped(GetParam().rule);
-    ::tzset();  // for the reading below; the ephemeris looks at TZ itself
+    ::tzset();  // for the reading below; the model looks at TZ itself
     auto offsetAt = [fields = std::tm{}](std::time_t ut) mutable { return localtime_r(&ut, &fields)->tm_gmtoff; };
     const Seconds first = GetParam().around - 2 * 86400;
     std::map<Seconds, std::pair<Seconds, int>> passes;  // local minute -> earliest UT showing it, how many do

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ephemeris/delta_t.hpp"
+#include "theory/delta_t.hpp"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "erfa_library.hpp"
+#include "theory/erfa_library.hpp"
 
 #include <dlfcn.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ephemeris/galilean_theory.hpp"
+#include "theory/galilean_theory.hpp"
 
 #include <cmath>
 #include <span>

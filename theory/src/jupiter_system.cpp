@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "jupiter_system.hpp"
+#include "theory/jupiter_geometry.hpp"
 
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 
-#include "ephemeris/delta_t.hpp"
-#include "erfa_library.hpp"
-#include "floating_point_guard.hpp"
+#include "model/floating_point_guard.hpp"
+#include "theory/delta_t.hpp"
+#include "theory/erfa_library.hpp"
 
 namespace ephemeris {
 namespace {

@@ -5,9 +5,23 @@
 #include <QLocale>
 #include <QPalette>
 
-#include "window/observing_log.hpp"
+#include "lists/observing_log.hpp"
 
 namespace window {
+
+using lists::Clock;
+using lists::ClockReading;
+using lists::Code;
+using lists::Degrees;
+using lists::kHighestSun;
+using lists::kLowestJupiter;
+using lists::ListedEvent;
+using lists::MoonOf;
+using lists::MutualTimes;
+using lists::ReadClock;
+using lists::SeenFromHere;
+using lists::ToTheMinute;
+using lists::Words;
 namespace {
 
 // Why an event cannot be seen from the place, or nothing if it can.

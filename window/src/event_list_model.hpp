@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "window/event_list.hpp"
+#include "lists/event_list.hpp"
 
 namespace window {
 
@@ -25,8 +25,8 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void SetEvents(std::vector<ListedEvent> events);
-    [[nodiscard]] const std::vector<ListedEvent>& Events() const { return events_; }
+    void SetEvents(std::vector<lists::ListedEvent> events);
+    [[nodiscard]] const std::vector<lists::ListedEvent>& Events() const { return events_; }
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
@@ -34,9 +34,9 @@ public:
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    [[nodiscard]] QVariant Text(const ListedEvent& event, int column, int role) const;
+    [[nodiscard]] QVariant Text(const lists::ListedEvent& event, int column, int role) const;
 
-    std::vector<ListedEvent> events_;
+    std::vector<lists::ListedEvent> events_;
 };
 
 }  // namespace window

@@ -11,12 +11,30 @@
 
 #include <cmath>
 
-#include "ephemeris/ephemeris.hpp"
-#include "instant_conversion.hpp"
+#include "events/observer_place.hpp"
+#include "lists/instant_conversion.hpp"
+#include "lists/observing_log.hpp"
+#include "model/time_base.hpp"
+#include "theory/jupiter_system.hpp"
 #include "ui_events_dialog.h"
-#include "window/observing_log.hpp"
 
 namespace window {
+
+using lists::Clock;
+using lists::ClockReading;
+using lists::EventsCalendar;
+using lists::EventsCsv;
+using lists::EventsText;
+using lists::ListedEvent;
+using lists::ListEvents;
+using lists::NightSummary;
+using lists::OnlySeenFromHere;
+using lists::ReadClock;
+using lists::ToInstant;
+using settings::EventSpan;
+using settings::EventsDialogSettings;
+using settings::ReadEventsDialogSettings;
+using settings::SaveEventsDialogSettings;
 namespace {
 
 ephemeris::UniversalTime LocalNoon(const QDate& date) {
@@ -50,7 +68,6 @@ EventsDialog::EventsDialog(QWidget* parent) : QDialog(parent), ui(std::make_uniq
     ui->onlyVisibleBox->setChecked(remembered.onlyVisible);
     ui->redSpotBox->setValue(static_cast<int>(std::lround(remembered.redSpotLongitude)) % 360);
     setPlace_ = remembered.place;
-    zonePlace_ = ephemeris::PlaceOfZone(ephemeris::ComputersZoneName());
     ShowPlace();
     if (!remembered.geometry.isEmpty()) {
         restoreGeometry(remembered.geometry);

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "event_list_model.hpp"
-#include "view_settings.hpp"
+#include "settings/view_settings.hpp"
 
 namespace Ui {
 class EventsDialog;
@@ -56,14 +56,13 @@ private:
     void CopyList() const;
     void AskWhereToSave();
     void Remember() const;
-    [[nodiscard]] EventSpan Span() const;
+    [[nodiscard]] settings::EventSpan Span() const;
 
     std::unique_ptr<Ui::EventsDialog> ui;
     EventListModel model_;
-    [[nodiscard]] std::optional<ephemeris::Place> Place() const { return setPlace_ ? setPlace_ : zonePlace_; }
+    [[nodiscard]] std::optional<ephemeris::Place> Place() const { return ephemeris::ObserverPlace(setPlace_); }
 
     std::optional<ephemeris::Place> setPlace_;  // the observer's own
-    std::optional<ephemeris::Place> zonePlace_;  // the time zone's principal place, if it has one
 };
 
 }  // namespace window

@@ -22,15 +22,16 @@
 #include "caption_fit.hpp"
 #include "events_dialog.hpp"
 #include "focus_frame_style.hpp"
-#include "instant_conversion.hpp"
+#include "lists/event_list.hpp"
+#include "lists/instant_conversion.hpp"
+#include "lists/observing_log.hpp"
+#include "model/angles.hpp"
 #include "night_colours.hpp"
 #include "plot_drawing.hpp"
 #include "resource_icon.hpp"
+#include "settings/view_settings.hpp"
 #include "ui_form1.h"
-#include "view_settings.hpp"
 #include "window/leading_number.hpp"
-#include "window/event_list.hpp"
-#include "window/observing_log.hpp"
 
 // Off unless enabled (QT_LOGGING_RULES="satrivox.plot.debug=true"): lets a
 // packaging test see the packaged program reach its first plot.
@@ -96,7 +97,7 @@ Form1::Form1(Environment environment, QWidget* parent)
     ui->Command1->setFocus();
     RunHandler([this] { Form_Load(); });
     // After the first plot, which a view other than the default draws again.
-    SetView(window::ReadViewOptions(), false);
+    SetView(settings::ReadViewOptions(), false);
 }
 
 // Night colours go back while the controls they were given to are all there.
@@ -120,17 +121,17 @@ void Form1::ConnectHandlers() {
     // user's or the animation's, for which a doubled time is its first pass.
     connect(ui->DTPicker1, &QDateTimeEdit::dateTimeChanged, this, [this] { present_.reset(); });
 
-    const auto toggle = [this](QAction* action, bool window::ViewOptions::*option) {
+    const auto toggle = [this](QAction* action, bool settings::ViewOptions::*option) {
         connect(action, &QAction::triggered, this, [this, option](bool checked) {
-            window::ViewOptions view = view_;
+            settings::ViewOptions view = view_;
             view.*option = checked;
             SetView(view, true);
         });
     };
-    toggle(ui->actionMirrorEastWest, &window::ViewOptions::mirrored);
-    toggle(ui->actionNightColours, &window::ViewOptions::nightColours);
-    toggle(ui->actionMoonNames, &window::ViewOptions::moonNames);
-    toggle(ui->actionPrecisePositions, &window::ViewOptions::precisePositions);
+    toggle(ui->actionMirrorEastWest, &settings::ViewOptions::mirrored);
+    toggle(ui->actionNightColours, &settings::ViewOptions::nightColours);
+    toggle(ui->actionMoonNames, &settings::ViewOptions::moonNames);
+    toggle(ui->actionPrecisePositions, &settings::ViewOptions::precisePositions);
     // Through RunHandler as every handler: with precise positions the copy
     // searches for mutual events, and nothing may be thrown through Qt.
     connect(ui->actionCopyOffsets, &QAction::triggered, this, [this] { RunHandler([this] { CopyOffsets(); }); });
@@ -195,9 +196,9 @@ void Form1::ShowOffsets() {
     std::array<std::pair<double, QString>, 5> leftToRight{{{0.0, tr("Jupiter")}}};
     for (std::size_t moon = 0; moon < plotted_->arcminutes.size(); ++moon) {
         const double shown = view_.mirrored ? -plotted_->arcminutes[moon] : plotted_->arcminutes[moon];
-        const QString name = window::MoonName(static_cast<ephemeris::Moon>(moon));
+        const QString name = lists::MoonName(static_cast<ephemeris::Moon>(moon));
         QLabel* label = OffsetLabels()[moon];
-        label->setText(window::ArcminutesText(shown));
+        label->setText(lists::ArcminutesText(shown));
         const QString spoken = tr("%1, %2 arcminutes").arg(name, label->text());
         if (label->accessibleName() != spoken) {
             label->setAccessibleName(spoken);
@@ -225,13 +226,13 @@ Form1::Plotted Form1::Compute(const QDateTime& wallClock, ephemeris::UniversalTi
     } else {
         const ephemeris::SatelliteOffsets offsets = environment_.computeOffsets(universal);
         plotted.radii = {offsets.X1, offsets.X2, offsets.X3, offsets.X4};
-        plotted.arcminutes = window::ModelArcminutes(offsets);
+        plotted.arcminutes = lists::ModelArcminutes(offsets);
     }
     return plotted;
 }
 
 ephemeris::UniversalTime Form1::PlottedInstant(const QDateTime& TheTime) const {
-    const ephemeris::Instant wallClock = window::ToInstant(TheTime);
+    const ephemeris::Instant wallClock = lists::ToInstant(TheTime);
     if (present_ && present_->shown == wallClock) {
         return present_->universal;
     }
@@ -265,7 +266,7 @@ void Form1::RebuildSurface() {
     update();
 }
 
-void Form1::SetView(window::ViewOptions view, bool save) {
+void Form1::SetView(settings::ViewOptions view, bool save) {
     if (view == view_) {
         return;
     }
@@ -308,7 +309,7 @@ void Form1::SetView(window::ViewOptions view, bool save) {
         ShowOffsets();
     }
     if (save) {
-        window::SaveViewOptions(view_);
+        settings::SaveViewOptions(view_);
     }
 }
 
@@ -316,11 +317,11 @@ void Form1::SetView(window::ViewOptions view, bool save) {
 // them, the zone's abbreviation then, each moon's offset as the table shows it.
 void Form1::CopyOffsets() {
     const std::array<QLabel*, 4> labels = OffsetLabels();
-    QGuiApplication::clipboard()->setText(window::OffsetsLine(
+    QGuiApplication::clipboard()->setText(lists::OffsetsLine(
         plotted_->wallClock.toString(ui->DTPicker1->displayFormat()),
         QString::fromStdString(ephemeris::ZoneAbbreviation(plotted_->universal)),
         {labels[0]->text(), labels[1]->text(), labels[2]->text(), labels[3]->text()}, plotted_->precise,
-        plotted_->precise ? window::MutualCodesAt(plotted_->universal) : QStringList()));
+        plotted_->precise ? lists::MutualCodesAt(plotted_->universal) : QStringList()));
 }
 
 // Made when first asked for, so that start-up pays nothing for it; it keeps
@@ -348,7 +349,7 @@ void Form1::ShowInstant(ephemeris::UniversalTime instant) {
         Check1_Click();
     }
     const ephemeris::Instant local = ephemeris::UTToLocal(instant);
-    ui->DTPicker1->setDateTime(window::ToDateTime(local));
+    ui->DTPicker1->setDateTime(lists::ToDateTime(local));
     present_ = PresentMoment{local, instant};
     PlotJupiter(ui->DTPicker1->dateTime());
 }
@@ -470,7 +471,7 @@ void Form1::SetPickerToPresent(bool withSeconds) {
     const ephemeris::UniversalTime now = UniversalTimeOf(environment_.currentDateTime());
     const ephemeris::Instant local = ephemeris::UTToLocal(now);
     const ephemeris::Instant shown = withSeconds ? local : std::chrono::floor<std::chrono::minutes>(local);
-    ui->DTPicker1->setDateTime(window::ToDateTime(shown));
+    ui->DTPicker1->setDateTime(lists::ToDateTime(shown));
     present_ = PresentMoment{shown, now - (local - shown)};
 }
 
@@ -478,13 +479,13 @@ void Form1::SetPickerToPresent(bool withSeconds) {
 // a millisecond to the next step. A step that would leave the picker's range
 // puts it at the range's end and stops the animation, with a word to the user.
 void Form1::StepPicker(double minutes) {
-    const ephemeris::Instant current = window::ToInstant(ui->DTPicker1->dateTime());
+    const ephemeris::Instant current = lists::ToInstant(ui->DTPicker1->dateTime());
     if (current != carry_.shown) {
         carry_ = {current, 0.0};  // moved by the user or "Now" since the last step
     }
     const double step = minutes * kMillisecondsPerMinute + carry_.milliseconds;
     const auto milliseconds = [](const QDateTime& dateTime) {
-        return static_cast<double>(window::ToInstant(dateTime).time_since_epoch().count());
+        return static_cast<double>(lists::ToInstant(dateTime).time_since_epoch().count());
     };
     const double target = static_cast<double>(current.time_since_epoch().count()) + step;
     const bool beforeFirst = target < milliseconds(ui->DTPicker1->minimumDateTime());
@@ -499,8 +500,8 @@ void Form1::StepPicker(double minutes) {
         return;
     }
     const std::chrono::milliseconds whole{std::llround(step)};
-    const ephemeris::Instant next = window::LandOutsideGap(current + whole, step >= 0.0);
-    ui->DTPicker1->setDateTime(window::ToDateTime(next));
+    const ephemeris::Instant next = lists::LandOutsideGap(current + whole, step >= 0.0);
+    ui->DTPicker1->setDateTime(lists::ToDateTime(next));
     carry_ = {next, step - static_cast<double>(whole.count())};
 }
 

@@ -47,7 +47,7 @@ std::vector<int> DiscSpans(int radius) {
 
 }  // namespace
 
-const PlotColours& ColoursOf(const ViewOptions& view) {
+const PlotColours& ColoursOf(const settings::ViewOptions& view) {
     return view.nightColours ? kNightColours : kDayColours;
 }
 
@@ -78,7 +78,7 @@ int PlotGeometry::DevicePixel(float logical) const {
     return static_cast<int>(std::floor((logical + 0.5F) * ratio));
 }
 
-PlotDrawing::PlotDrawing(QImage& surface, QPoint centre, const ViewOptions& view)
+PlotDrawing::PlotDrawing(QImage& surface, QPoint centre, const settings::ViewOptions& view)
     : surface_(surface),
       centre_(centre),
       view_(view),

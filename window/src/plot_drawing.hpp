@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "window/view_options.hpp"
+#include "settings/view_options.hpp"
 
 class QPainter;
 
@@ -31,7 +31,7 @@ struct PlotColours {
 
 // Today's colours, or night colours: dim reds, each moon's told apart from the
 // others by its brightness.
-const PlotColours& ColoursOf(const ViewOptions& view);
+const PlotColours& ColoursOf(const settings::ViewOptions& view);
 
 // The plot's shapes on the surface's own pixels at a pixel ratio: every dot one
 // filled disc and the ring one circle of `ringWindowPixels` radius, both
@@ -60,7 +60,7 @@ struct PlotGeometry {
 // returns the window pixels it may have changed, for the repaint.
 class PlotDrawing {
 public:
-    PlotDrawing(QImage& surface, QPoint centre, const ViewOptions& view);
+    PlotDrawing(QImage& surface, QPoint centre, const settings::ViewOptions& view);
     ~PlotDrawing();
 
     PlotDrawing(const PlotDrawing&) = delete;
@@ -92,7 +92,7 @@ private:
 
     QImage& surface_;
     QPoint centre_;
-    ViewOptions view_;
+    settings::ViewOptions view_;
     PlotGeometry geometry_;
     QPoint deviceCentre_;
     QFont font_;

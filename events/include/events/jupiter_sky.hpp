@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "ephemeris/observer_place.hpp"
-#include "ephemeris/time_base.hpp"
+#include "events/observer_place.hpp"
+#include "model/time_base.hpp"
 
 namespace ephemeris {
 

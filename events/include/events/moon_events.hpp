@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ephemeris/galilean_theory.hpp"
-#include "ephemeris/jupiter_system.hpp"
-#include "ephemeris/time_base.hpp"
+#include "model/time_base.hpp"
+#include "theory/galilean_theory.hpp"
+#include "theory/jupiter_system.hpp"
 
 namespace ephemeris {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ephemeris/galilean_theory.hpp"
-#include "ephemeris/time_base.hpp"
+#include "model/time_base.hpp"
+#include "theory/galilean_theory.hpp"
 
 namespace ephemeris {
 

@@ -30,6 +30,11 @@ std::string ComputersZoneName(const std::string& zoneFolder = "/usr/share/zonein
 // (UTC, Etc/GMT+5) or where the tables cannot be read.
 std::optional<Place> PlaceOfZone(std::string_view zone, const std::string& zoneFolder = "/usr/share/zoneinfo");
 
+// The observer's place: the one they set, else the principal place of the
+// computer's time zone, else (UTC, a POSIX rule) nothing. The window's lists
+// and the command line choose it here alike.
+std::optional<Place> ObserverPlace(const std::optional<Place>& set, const std::string& zoneFolder = "/usr/share/zoneinfo");
+
 // Latitude and longitude as a person writes them: two numbers in degrees,
 // each with a sign or a letter (N, S, E, W, in either case, before or after),
 // apart by a comma or blanks: "38.72,-9.14", "38.72 N 9.14 W", "N38.72, W9.14".

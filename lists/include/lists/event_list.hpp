@@ -8,12 +8,12 @@
 #include <variant>
 #include <vector>
 
-#include "ephemeris/jupiter_sky.hpp"
-#include "ephemeris/moon_events.hpp"
-#include "ephemeris/mutual_events.hpp"
-#include "ephemeris/observer_place.hpp"
+#include "events/jupiter_sky.hpp"
+#include "events/moon_events.hpp"
+#include "events/mutual_events.hpp"
+#include "events/observer_place.hpp"
 
-namespace window {
+namespace lists {
 
 // The Great Red Spot's System II longitude unless the observer sets another:
 // Sky & Telescope's 294 degrees of January 2019 carried on at the 17.5 degrees
@@ -82,4 +82,4 @@ const ephemeris::MutualEvent* MutualOf(const ListedEvent& event);
 // Jupiter is at least 5 degrees up and the Sun at least 6 degrees down.
 std::optional<bool> SeenFromHere(const ListedEvent& event);
 
-}  // namespace window
+}  // namespace lists

@@ -3,11 +3,11 @@
 
 #include <QDateTime>
 
-#include "ephemeris/time_base.hpp"
+#include "model/time_base.hpp"
 
-namespace window {
+namespace lists {
 
-// The picker's wall-clock fields as the ephemeris's civil instant, and back: no
+// The picker's wall-clock fields as the model's civil instant, and back: no
 // time zone is applied either way.
 ephemeris::Instant ToInstant(const QDateTime& dateTime);
 QDateTime ToDateTime(ephemeris::Instant wallClock);
@@ -21,4 +21,4 @@ QDateTime ToUtcDateTime(ephemeris::Instant wallClock);
 // backwards), so that a step never undoes the one before.
 ephemeris::Instant LandOutsideGap(ephemeris::Instant wallClock, bool forwards);
 
-}  // namespace window
+}  // namespace lists

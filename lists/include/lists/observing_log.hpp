@@ -7,12 +7,12 @@
 #include <array>
 #include <vector>
 
-#include "ephemeris/moon_events.hpp"
-#include "ephemeris/observer_place.hpp"
-#include "ephemeris/satellite_model.hpp"
-#include "window/event_list.hpp"
+#include "events/moon_events.hpp"
+#include "events/observer_place.hpp"
+#include "lists/event_list.hpp"
+#include "model/satellite_model.hpp"
 
-namespace window {
+namespace lists {
 
 // What the window and the command line write for an observer's log: the
 // offsets of one instant, and lists of the moons' events in words, as text,
@@ -89,4 +89,4 @@ QString OffsetsLine(const QString& shownTime, const QString& zone, const std::ar
 // An offset as the table shows it: two decimals, a minus sign when negative.
 QString ArcminutesText(double arcminutes);
 
-}  // namespace window
+}  // namespace lists

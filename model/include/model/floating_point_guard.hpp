@@ -8,7 +8,7 @@
 #include <xmmintrin.h>
 #endif
 
-#include "ephemeris/arithmetic_fault.hpp"
+#include "model/arithmetic_fault.hpp"
 
 namespace ephemeris::detail {
 

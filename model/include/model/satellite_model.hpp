@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ephemeris/time_base.hpp"
+#include "model/time_base.hpp"
 
 namespace ephemeris {
 

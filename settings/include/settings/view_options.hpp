@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-namespace window {
+namespace settings {
 
 // How the observer has chosen to see the window.
 struct ViewOptions {
@@ -13,4 +13,4 @@ struct ViewOptions {
     bool operator==(const ViewOptions&) const = default;
 };
 
-}  // namespace window
+}  // namespace settings

@@ -5,11 +5,11 @@
 
 #include <optional>
 
-#include "ephemeris/observer_place.hpp"
-#include "window/event_list.hpp"
-#include "window/view_options.hpp"
+#include "events/observer_place.hpp"
+#include "lists/event_list.hpp"  // the Red Spot's default longitude
+#include "settings/view_options.hpp"
 
-namespace window {
+namespace settings {
 
 // What the observer chose, remembered between runs with QSettings in Qt's
 // standard place for the application (~/.config/satrivox/satrivox.conf on
@@ -31,9 +31,15 @@ struct EventsDialogSettings {
     QByteArray geometry;                  // QWidget::saveGeometry's, empty for the platform's placing
     std::optional<ephemeris::Place> place;  // set by the observer; none: the time zone's
     bool onlyVisible = false;             // only what can be seen from the place
-    double redSpotLongitude = kDefaultRedSpotLongitude;
+    double redSpotLongitude = lists::kDefaultRedSpotLongitude;
 };
 EventsDialogSettings ReadEventsDialogSettings();
 void SaveEventsDialogSettings(const EventsDialogSettings& settings);
 
-}  // namespace window
+// What the events dialog remembers of the observer, read the same way by the
+// command line: the place set there, else the time zone's (see
+// ephemeris::ObserverPlace), and the Great Red Spot's longitude.
+std::optional<ephemeris::Place> ObserverPlace();
+double RedSpotLongitude();
+
+}  // namespace settings

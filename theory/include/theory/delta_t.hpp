@@ -5,7 +5,7 @@ namespace ephemeris {
 
 // TT - UT1, in seconds, at `year`: a year of UT with its fraction (2019.5 is
 // about 2019-07-02). The Earth's rotation is irregular, so this is a table of
-// observed values (ephemeris/data/delta_t.txt) between which it interpolates
+// observed values (theory/data/delta_t.txt) between which it interpolates
 // linearly, and a stated guess beyond them:
 //   1600        120 s (Morrison and Stephenson, 2004), joined by a line to
 //               the table that follows (and that line taken on before 1600);

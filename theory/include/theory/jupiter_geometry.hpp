@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "ephemeris/galilean_theory.hpp"
-#include "ephemeris/jupiter_system.hpp"
-#include "vector3.hpp"
+#include "theory/galilean_theory.hpp"
+#include "theory/jupiter_system.hpp"
+#include "theory/vector3.hpp"
 
 namespace ephemeris::detail {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <stdexcept>
 
-#include "ephemeris/time_base.hpp"
+#include "model/time_base.hpp"
 
 namespace ephemeris {
 

@@ -10,8 +10,11 @@
 #include <memory>
 #include <optional>
 
-#include "ephemeris/ephemeris.hpp"
-#include "window/view_options.hpp"
+#include "model/arithmetic_fault.hpp"
+#include "model/satellite_model.hpp"
+#include "model/time_base.hpp"
+#include "settings/view_options.hpp"
+#include "theory/jupiter_system.hpp"
 
 class QLabel;
 class QRegion;
@@ -139,7 +142,7 @@ private:
 
     // The view the observer chose: applied to the whole window at once, and
     // with `save`, remembered for the next run.
-    void SetView(window::ViewOptions view, bool save);
+    void SetView(settings::ViewOptions view, bool save);
     [[nodiscard]] std::array<QLabel*, 4> OffsetLabels() const;
     void ShowOffsets();
     void PreparePicture();
@@ -161,7 +164,7 @@ private:
     std::optional<PresentMoment> present_;
     AnimationCarry carry_;
     QImage surface_;
-    window::ViewOptions view_;
+    settings::ViewOptions view_;
     std::unique_ptr<window::NightColours> nightColours_;
     window::EventsDialog* eventsDialog_ = nullptr;  // made when first asked for
     QImage planetPicture_;    // for pixel ratio 1

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <variant>
 
-#include "ephemeris/time_base.hpp"
+#include "model/time_base.hpp"
 
 namespace app {
 
