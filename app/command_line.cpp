@@ -86,7 +86,49 @@ struct Options {
     QCommandLineOption noRedSpot{QStringLiteral("no-grs"), QStringLiteral("With --events: leave out the Great Red Spot's transits.")};
     QCommandLineOption mutualOnly{QStringLiteral("mutual-only"),
                                   QStringLiteral("With --events: only the moons' mutual occultations and eclipses.")};
+
+    // Each of them, in the order --help lists them.
+    [[nodiscard]] QList<QCommandLineOption> All() const {
+        return {events, days, format, all, where, visible, redSpot, noRedSpot, mutualOnly, offsets, precise, csv, utc};
+    }
 };
+
+// The parser of the command line: the options above, --help and --version.
+struct Parser {
+    Options options;
+    QCommandLineParser parser;
+    QCommandLineOption help = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+
+    Parser() {
+        parser.setApplicationDescription(QStringLiteral(
+            "Shows where Jupiter's four great moons, Io, Europa, Ganymede and Callisto, stand\n"
+            "east or west of the planet for any local date and time, in one window. With\n"
+            "--events or --offsets it prints instead, without opening a window."));
+        parser.addOptions(options.All());
+        parser.addPositionalArgument(QStringLiteral("WHEN"),
+                                     QStringLiteral("YYYY-MM-DD (that date's local noon: the night that follows it), "
+                                                    "YYYY-MM-DD HH:MM[:SS] (local time, as the window's picker), or "
+                                                    "ISO 8601 with Z or an offset; default: now."),
+                                     QStringLiteral("[WHEN]"));
+    }
+
+    // The names as they are typed: "--events", "-h".
+    [[nodiscard]] QStringList TypedNames() const {
+        QStringList typed{QStringLiteral("--help-all")};  // Qt's help option's third name, not among its names()
+        for (const QCommandLineOption& option : options.All() + QList<QCommandLineOption>{help, version}) {
+            for (const QString& name : option.names()) {
+                typed += (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+            }
+        }
+        return typed;
+    }
+};
+
+// "--days": the option as it is typed, for messages.
+QString Typed(const QCommandLineOption& option) {
+    return QStringLiteral("--") + option.names().constFirst();
+}
 
 QString ShownTime(ephemeris::UniversalTime instant, lists::Clock clock) {
     const lists::ClockReading reading = lists::ReadClock(instant, clock);
@@ -112,10 +154,10 @@ ephemeris::UniversalTime When(const QStringList& words, const std::function<QDat
 }
 
 void RequireOnlyWith(const QCommandLineParser& parser, const QList<const QCommandLineOption*>& options,
-                     const QString& command) {
+                     const QCommandLineOption& command) {
     for (const QCommandLineOption* option : options) {
         if (parser.isSet(*option)) {
-            throw BadInput(QStringLiteral("--%1 goes with --%2").arg(option->names().constFirst(), command));
+            throw BadInput(QStringLiteral("%1 goes with %2").arg(Typed(*option), Typed(command)));
         }
     }
 }
@@ -125,11 +167,11 @@ QList<const QCommandLineOption*> EventsOnly(const Options& options) {
             &options.visible, &options.redSpot, &options.noRedSpot, &options.mutualOnly};
 }
 
-int Days(const QString& text) {
+int Days(const QString& text, const Options& options) {
     bool whole = false;
     const int days = text.toInt(&whole);
     if (!whole || days < 1 || days > kMostDays) {
-        throw BadInput(QStringLiteral("--days takes a whole number of days from 1 to %1, not '%2'").arg(kMostDays).arg(text));
+        throw BadInput(QStringLiteral("%1 takes a whole number of days from 1 to %2, not '%3'").arg(Typed(options.days)).arg(kMostDays).arg(text));
     }
     return days;
 }
@@ -142,8 +184,8 @@ std::optional<ephemeris::Place> Place(const QCommandLineParser& parser, const Op
     std::string problem;
     const std::optional<ephemeris::Coordinates> read = ephemeris::ReadCoordinates(text.toStdString(), &problem);
     if (!read) {
-        throw BadInput(QStringLiteral("--where takes a latitude and a longitude in degrees, such as 38.72,-9.14, not '%1': %2")
-                           .arg(text, QString::fromStdString(problem)));
+        throw BadInput(QStringLiteral("%1 takes a latitude and a longitude in degrees, such as 38.72,-9.14, not '%2': %3")
+                           .arg(Typed(options.where), text, QString::fromStdString(problem)));
     }
     return ephemeris::Place{{}, read->latitude, read->longitude};
 }
@@ -151,7 +193,7 @@ std::optional<ephemeris::Place> Place(const QCommandLineParser& parser, const Op
 std::optional<double> RedSpotLongitude(const QCommandLineParser& parser, const Options& options) {
     if (parser.isSet(options.noRedSpot)) {
         if (parser.isSet(options.redSpot)) {
-            throw BadInput(QStringLiteral("--grs-longitude and --no-grs cannot go together"));
+            throw BadInput(QStringLiteral("%1 and %2 cannot go together").arg(Typed(options.redSpot), Typed(options.noRedSpot)));
         }
         return std::nullopt;
     }
@@ -161,8 +203,8 @@ std::optional<double> RedSpotLongitude(const QCommandLineParser& parser, const O
     bool number = false;
     const double longitude = parser.value(options.redSpot).toDouble(&number);
     if (!number || !(longitude >= 0.0 && longitude <= 360.0)) {
-        throw BadInput(QStringLiteral("--grs-longitude takes a longitude in degrees from 0 to 360, not '%1'")
-                           .arg(parser.value(options.redSpot)));
+        throw BadInput(QStringLiteral("%1 takes a longitude in degrees from 0 to 360, not '%2'")
+                           .arg(Typed(options.redSpot), parser.value(options.redSpot)));
     }
     return longitude;
 }
@@ -170,10 +212,10 @@ std::optional<double> RedSpotLongitude(const QCommandLineParser& parser, const O
 void PrintEvents(const QCommandLineParser& parser, const Options& options, const std::function<QDateTime()>& now,
                  QTextStream& out) {
     const lists::Clock clock = parser.isSet(options.utc) ? lists::Clock::Universal : lists::Clock::Local;
-    const int days = Days(parser.value(options.days));
+    const int days = Days(parser.value(options.days), options);
     const QString format = parser.value(options.format);
     if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("ics")) {
-        throw BadInput(QStringLiteral("--format takes text, csv or ics, not '%1'").arg(format));
+        throw BadInput(QStringLiteral("%1 takes text, csv or ics, not '%2'").arg(Typed(options.format), format));
     }
     const ephemeris::UniversalTime from = When(parser.positionalArguments(), now);
     const ephemeris::UniversalTime until = from + std::chrono::days{days};
@@ -191,8 +233,9 @@ void PrintEvents(const QCommandLineParser& parser, const Options& options, const
     }
     const std::optional<ephemeris::Place> place = Place(parser, options);
     if (parser.isSet(options.visible) && !place) {
-        throw BadInput(QStringLiteral("--visible needs the observer's place, and the time zone %1 names none: give --where LAT,LON")
-                           .arg(QString::fromStdString(ephemeris::ZoneAbbreviation(from))));
+        throw BadInput(QStringLiteral("%1 needs the observer's place, and the time zone %2 names none: give %3 LAT,LON")
+                           .arg(Typed(options.visible), QString::fromStdString(ephemeris::ZoneAbbreviation(from)),
+                                Typed(options.where)));
     }
     std::vector<lists::ListedEvent> events =
         lists::ListEvents({from, until, parser.isSet(options.all), parser.isSet(options.mutualOnly), place,
@@ -267,62 +310,45 @@ void PrintOffsets(const QCommandLineParser& parser, const Options& options, cons
 }  // namespace
 
 bool WantsCommandLine(const QStringList& arguments) {
-    static const QStringList kOurs{QStringLiteral("--events"), QStringLiteral("--offsets"), QStringLiteral("--days"),
-                                   QStringLiteral("--format"), QStringLiteral("--all"),     QStringLiteral("--precise"),
-                                   QStringLiteral("--csv"),    QStringLiteral("--utc"),     QStringLiteral("--help"),
-                                   QStringLiteral("--help-all"), QStringLiteral("-h"),      QStringLiteral("--version"),
-                                   QStringLiteral("-v"),       QStringLiteral("--where"),  QStringLiteral("--visible"),
-                                   QStringLiteral("--grs-longitude"), QStringLiteral("--no-grs"), QStringLiteral("--mutual-only")};
+    const QStringList ours = Parser().TypedNames();
     return std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
-                       [](const QString& argument) { return kOurs.contains(argument.section(QLatin1Char('='), 0, 0)); });
+                       [&ours](const QString& argument) { return ours.contains(argument.section(QLatin1Char('='), 0, 0)); });
 }
 
 int RunCommandLine(const QStringList& arguments, const std::function<QDateTime()>& now, QTextStream& out,
                    QTextStream& err) {
-    const Options options;
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Shows where Jupiter's four great moons, Io, Europa, Ganymede and Callisto, stand\n"
-        "east or west of the planet for any local date and time, in one window. With\n"
-        "--events or --offsets it prints instead, without opening a window."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    parser.addOptions({options.events, options.days, options.format, options.all, options.where, options.visible,
-                       options.redSpot, options.noRedSpot, options.mutualOnly, options.offsets, options.precise, options.csv, options.utc});
-    parser.addPositionalArgument(QStringLiteral("WHEN"),
-                                 QStringLiteral("YYYY-MM-DD (that date's local noon: the night that follows it), "
-                                                "YYYY-MM-DD HH:MM[:SS] (local time, as the window's picker), or "
-                                                "ISO 8601 with Z or an offset; default: now."),
-                                 QStringLiteral("[WHEN]"));
+    Parser commandLine;
+    const Options& options = commandLine.options;
+    QCommandLineParser& parser = commandLine.parser;
     QString text;
     QTextStream result(&text);
     try {
         if (!parser.parse(arguments)) {
             throw BadInput(parser.errorText());
         }
-        if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        if (parser.isSet(commandLine.help) || parser.isSet(QStringLiteral("help-all"))) {
             out << parser.helpText() << QString::fromUtf8(kEnvironment).arg(lists::kDefaultRedSpotLongitude);
             return 0;
         }
-        if (parser.isSet(version)) {
+        if (parser.isSet(commandLine.version)) {
             out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
             return 0;
         }
         const bool events = parser.isSet(options.events);
         const bool offsets = parser.isSet(options.offsets);
         if (events && offsets) {
-            throw BadInput(QStringLiteral("--events and --offsets cannot go together"));
+            throw BadInput(QStringLiteral("%1 and %2 cannot go together").arg(Typed(options.events), Typed(options.offsets)));
         }
         if (events) {
-            RequireOnlyWith(parser, {&options.precise, &options.csv}, QStringLiteral("offsets"));
+            RequireOnlyWith(parser, {&options.precise, &options.csv}, options.offsets);
             PrintEvents(parser, options, now, result);
         } else if (offsets) {
-            RequireOnlyWith(parser, EventsOnly(options), QStringLiteral("events"));
+            RequireOnlyWith(parser, EventsOnly(options), options.events);
             PrintOffsets(parser, options, now, result);
         } else {
-            RequireOnlyWith(parser, EventsOnly(options), QStringLiteral("events"));
-            RequireOnlyWith(parser, {&options.precise, &options.csv}, QStringLiteral("offsets"));
-            throw BadInput(QStringLiteral("--utc goes with --events or --offsets"));
+            RequireOnlyWith(parser, EventsOnly(options), options.events);
+            RequireOnlyWith(parser, {&options.precise, &options.csv}, options.offsets);
+            throw BadInput(QStringLiteral("%1 goes with %2 or %3").arg(Typed(options.utc), Typed(options.events), Typed(options.offsets)));
         }
     } catch (const BadInput& bad) {
         err << QCoreApplication::applicationName() << ": " << bad.what() << '\n';

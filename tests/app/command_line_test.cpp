@@ -323,6 +323,15 @@ TEST(CommandLine, IsWantedOnlyForItsOwnOptions) {
     EXPECT_TRUE(app::WantsCommandLine({"satrivox", "-platform", "offscreen", "--version"}));
     EXPECT_FALSE(app::WantsCommandLine({"satrivox", "-platform", "offscreen"}));
     EXPECT_FALSE(app::WantsCommandLine({"--events"})) << "the program's own name";
+    // Every option the help names, and only those.
+    const QString help = Satrivox({"--help"}).out;
+    const QRegularExpression named(R"((?<![\w-])(--?[a-z][a-z-]*))");
+    int options = 0;
+    for (auto match = named.globalMatch(help.section("Arguments:", 0, 0)); match.hasNext(); ++options) {
+        const QString option = match.next().captured(1);
+        EXPECT_TRUE(app::WantsCommandLine({"satrivox", option})) << option.toStdString();
+    }
+    EXPECT_GE(options, 16);
 }
 
 }  // namespace
