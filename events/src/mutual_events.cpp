@@ -14,7 +14,6 @@
 namespace ephemeris {
 namespace {
 
-using detail::JupiterSystem;
 using detail::Vector3;
 using detail::operator-;
 using detail::operator*;
@@ -321,7 +320,7 @@ private:
                 event.umbraEnd = detail::UniversalTimeOf(detail::Root(umbraGap, maximum, end, kResolutionDays));
             }
         }
-        event.nearLimb = system_.Sight(event.passive, maximum).sight.Reach() < 4.0;
+        event.nearLimb = geometry_.System().Sight(event.passive, maximum).sight.Reach() < 4.0;
         // The gap's rate at the contacts, km a day: 100 km of error moves a contact 100 km / rate.
         const double step = 10.0 / kSecondsPerDay;
         const double slowest = std::min(std::fabs(gap(begin + step) - gap(begin - step)), std::fabs(gap(end + step) - gap(end - step))) /
@@ -331,11 +330,10 @@ private:
     }
 
     bool Hidden(Moon moon, double time) {
-        const detail::MoonSight sight = system_.Sight(moon, time);
+        const detail::MoonSight sight = geometry_.System().Sight(moon, time);
         return sight.Occulted() || sight.Eclipsed();
     }
 
-    JupiterSystem system_;  // for where each moon stands against Jupiter
     detail::MutualGeometry geometry_;
 };
 

@@ -42,6 +42,9 @@ public:
     // the Earth sees them, then between one's disc and the other's penumbra:
     // negative while one covers or shades the other.
     std::array<double, 12> Gaps(double observerDays);
+    // The Earth, the Sun and Jupiter it uses, for the search's other questions
+    // (is a moon behind the disc?) to share their daily nodes.
+    JupiterSystem& System() { return system_; }
 
 private:
     JupiterSystem system_;
