@@ -337,11 +337,15 @@ QString NightSummary(const ephemeris::Place& place, ephemeris::UniversalTime fro
     if (highest != nullptr) {
         jupiter << Tr("is highest %1 at %2").arg(shown(*highest), Degrees(highest->altitudes.jupiter));
     }
-    if (const ephemeris::SkyEvent* set = next(ephemeris::SkyEventKind::JupiterSet, up)) {
+    const ephemeris::SkyEvent* set = next(ephemeris::SkyEventKind::JupiterSet, up);
+    if (set != nullptr) {
         jupiter << Tr("sets %1").arg(shown(*set));
     }
-    if (jupiter.isEmpty()) {
-        jupiter << (then.jupiter > 0.0 ? Tr("stays up all day") : Tr("does not rise"));
+    // Culmination is listed only while Jupiter is up, so with neither rising nor
+    // setting in the day it tells the planet that never sets from the one that
+    // never rises.
+    if (rise == nullptr && set == nullptr) {
+        jupiter.prepend(highest != nullptr ? Tr("never sets") : Tr("does not rise"));
     }
     const ephemeris::JupiterDisc disc =
         ephemeris::JupiterDiscAt(highest != nullptr ? highest->time : std::min(from + hours{12}, lookedTo - std::chrono::milliseconds{1}));

@@ -156,6 +156,10 @@ TEST(CommandLine, WhatCanBeSeenFromWhereTheObserverIs) {
     const Outcome last = Satrivox({"--events", "2500-12-30"});
     EXPECT_EQ(last.status, 0) << "the night summed up within the years computed";
     EXPECT_TRUE(Lines(last.out)[1].startsWith("Lisbon (38.72°N, 9.13°W): night from")) << last.err.toStdString();
+    // Near the poles in the midnight Sun and the polar night: Jupiter up all day, or never.
+    EXPECT_TRUE(Lines(Satrivox({"--events", "2026-06-20", "--where", "78.2,15.6", "--utc"}).out)[2].startsWith(
+        "Jupiter never sets, is highest 13:03 UTC at 32.8°;"));
+    EXPECT_TRUE(Lines(Satrivox({"--events", "2026-12-20", "--where", "-78.2,15.6"}).out)[2].startsWith("Jupiter does not rise;"));
 }
 
 // The moons' mutual events with the others or alone: in CSV with their
