@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <tuple>
 
@@ -85,6 +86,15 @@ const std::array<StateVector, 4>& MoonStates::Node(std::int64_t index) {
         node[static_cast<std::size_t>(moon)] = JovicentricState(moon, julianDate);
     }
     return nodes_.emplace(index, node).first->second;
+}
+
+double MinutesPer100Km(const std::function<double(double)>& gap, double begin, double end) {
+    // Over ten seconds either side of each contact, or less for a briefer
+    // stretch, so that the difference never reaches past its deepest point.
+    const double step = std::clamp((end - begin) / 8.0, kResolutionDays, 10.0 / kSecondsPerDay);
+    const auto rate = [&gap, step](double contact) { return std::fabs(gap(contact + step) - gap(contact - step)) / (2.0 * step); };
+    const double slowest = std::min(rate(begin), rate(end));
+    return slowest > 0.0 ? 100.0 / slowest * 1440.0 : std::numeric_limits<double>::infinity();
 }
 
 Scene MutualGeometry::SceneAt(double observerDays) {
@@ -321,11 +331,7 @@ private:
             }
         }
         event.nearLimb = geometry_.System().Sight(event.passive, maximum).sight.Reach() < 4.0;
-        // The gap's rate at the contacts, km a day: 100 km of error moves a contact 100 km / rate.
-        const double step = 10.0 / kSecondsPerDay;
-        const double slowest = std::min(std::fabs(gap(begin + step) - gap(begin - step)), std::fabs(gap(end + step) - gap(end - step))) /
-                               (2.0 * step);
-        event.minutesPer100Km = 100.0 / slowest * 1440.0;
+        event.minutesPer100Km = detail::MinutesPer100Km(gap, begin, end);
         return event;
     }
 

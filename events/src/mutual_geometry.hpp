@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <unordered_map>
 
 #include "theory/galilean_theory.hpp"
@@ -22,6 +23,12 @@ private:
 
     std::unordered_map<std::int64_t, std::array<StateVector, 4>> nodes_;
 };
+
+// How long, in minutes, a stretch's slower contact takes to move the gap by
+// 100 km (days of the observer's clock in, km out): an error of 100 km in
+// the moons' places moves that contact so much. Infinite where the gap does
+// not change there.
+double MinutesPer100Km(const std::function<double(double)>& gap, double begin, double end);
 
 // The four moons at one instant of the observer's clock, as the Earth sees them.
 struct Scene {

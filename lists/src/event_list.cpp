@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "lists/observing_log.hpp"
 
@@ -32,7 +33,9 @@ QString MutualWords(const ephemeris::MutualEvent& event) {
     if (event.nearLimb) {
         words += Tr(" near Jupiter's limb");
     }
-    if (event.minutesPer100Km >= 1.0) {
+    if (std::isinf(event.minutesPer100Km)) {
+        words += Tr("; slow, its contacts cannot be timed");
+    } else if (event.minutesPer100Km >= 1.0) {
         words += Tr("; slow, %1 min per 100 km").arg(event.minutesPer100Km, 0, 'f', 1);
     }
     if (event.hidden) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
 #include <fstream>
 #include <numbers>
@@ -158,6 +159,21 @@ TEST(MutualEvents, NoneMissedNoneDoubledAgainstAScanOfAMonth) {
         }
     }
     EXPECT_GT(scanned.size(), 40U);
+}
+
+// A contact's rate is the gap's where the discs touch: for two discs
+// brushing for 6 s (closest 10 km apart, touching at 10.5 km, 100,000 km a
+// day), not a difference over a window that reaches past the closest point;
+// and a stretch that only touches has no rate, rather than a division by zero.
+TEST(MutualEvents, ABriefContactIsTimedByItsOwnRate) {
+    constexpr double kSpeed = 1e5;
+    const auto brush = [](double days) { return std::hypot(kSpeed * days, 10.0) - 10.5; };
+    const double touch = std::sqrt(10.5 * 10.5 - 10.0 * 10.0) / kSpeed;
+    const double rate = kSpeed * std::sqrt(10.5 * 10.5 - 10.0 * 10.0) / 10.5;  // d(gap)/dt there
+    EXPECT_NEAR(detail::MinutesPer100Km(brush, -touch, touch), 100.0 / rate * 1440.0, 0.01 * 100.0 / rate * 1440.0);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    EXPECT_TRUE(std::isinf(detail::MinutesPer100Km([](double days) { return days * days; }, 0.0, 0.0)));
+    EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW));
 }
 
 // An event whose moon stands behind Jupiter at its maximum is found and
