@@ -11,6 +11,7 @@
 
 #include "events/moon_events.hpp"
 #include "model/satellite_model.hpp"
+#include "delta_t_rows.hpp"
 #include "support.hpp"
 #include "theory/delta_t.hpp"
 #include "theory/galilean_theory.hpp"
@@ -135,6 +136,24 @@ TEST(DeltaT, FollowsEachSourceAndJoinsThemWithoutAStep) {
     const auto slope = [](double from, double to) { return (DeltaTSeconds(to) - DeltaTSeconds(from)) / (to - from); };
     EXPECT_NEAR(slope(2026.0, 2026.01), (69.11 - 68.10) / 10.0, 0.005) << "the last decade's";
     EXPECT_NEAR(slope(2125.99, 2126.0), slope(2126.0, 2126.01), 0.005) << "the parabola's";
+}
+
+// The table is read only where every year falls between two rising rows and
+// the extrapolation's decade is one of rows a year apart.
+TEST(DeltaT, TakesOnlyATableItCanRead) {
+    using detail::DeltaTRow;
+    std::vector<DeltaTRow> rows;
+    for (int year = 2000; year <= 2010; ++year) {
+        rows.push_back({static_cast<double>(year), 64.0});
+    }
+    EXPECT_TRUE(detail::ReadableDeltaTRows(rows, 10));
+    EXPECT_FALSE(detail::ReadableDeltaTRows(rows, 11)) << "no decade before the last row";
+    rows.insert(rows.begin(), DeltaTRow{1990.0, 57.0});
+    EXPECT_TRUE(detail::ReadableDeltaTRows(rows, 10)) << "ten years apart before the last decade";
+    rows[5].year = rows[4].year;
+    EXPECT_FALSE(detail::ReadableDeltaTRows(rows, 3)) << "a year twice";
+    rows[5].year = 2003.5;
+    EXPECT_FALSE(detail::ReadableDeltaTRows(rows, 10)) << "half a year apart within the decade";
 }
 
 // ---- Apparent positions ------------------------------------------------------------

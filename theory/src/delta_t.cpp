@@ -2,8 +2,10 @@
 #include "theory/delta_t.hpp"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "delta_t_table.hpp"  // made from data/delta_t.txt
+#include "hermite.hpp"
 
 namespace ephemeris {
 namespace {
@@ -12,13 +14,9 @@ using detail::DeltaTRow;
 using detail::kDeltaTTable;
 
 constexpr double kExtrapolationYears = 100.0;
-constexpr double kSlopeYears = 10.0;  // the last observations' trend is taken over a decade
-
-constexpr bool YearsRise() {
-    return std::is_sorted(kDeltaTTable.begin(), kDeltaTTable.end(),
-                          [](const DeltaTRow& a, const DeltaTRow& b) { return a.year <= b.year; });
-}
-static_assert(kDeltaTTable.size() > kSlopeYears && YearsRise(), "data/delta_t.txt: a row a year, in order");
+constexpr std::size_t kSlopeYears = 10;  // the last observations' trend is taken over a decade
+static_assert(detail::ReadableDeltaTRows(kDeltaTTable, kSlopeYears),
+              "data/delta_t.txt: years rising, the last eleven a year apart");
 
 // Morrison and Stephenson (2004): the tidal slowing of the Earth's rotation
 // over the last millennia, without the decade-long fluctuations about it.
@@ -35,16 +33,12 @@ double LongTermSlope(double year) {
 // it, to the parabola a century later, with the parabola's own slope there.
 double Extrapolated(double year) {
     const DeltaTRow& last = kDeltaTTable.back();
-    const DeltaTRow& decadeBefore = kDeltaTTable[kDeltaTTable.size() - 1 - static_cast<std::size_t>(kSlopeYears)];
+    const DeltaTRow& decadeBefore = kDeltaTTable[kDeltaTTable.size() - 1 - kSlopeYears];
     const double slope = (last.seconds - decadeBefore.seconds) / (last.year - decadeBefore.year);
     const double end = last.year + kExtrapolationYears;
-    const double s = (year - last.year) / kExtrapolationYears;
-    const double h00 = (1.0 + 2.0 * s) * (1.0 - s) * (1.0 - s);
-    const double h10 = s * (1.0 - s) * (1.0 - s);
-    const double h01 = s * s * (3.0 - 2.0 * s);
-    const double h11 = s * s * (s - 1.0);
-    return h00 * last.seconds + h10 * kExtrapolationYears * slope + h01 * LongTermParabola(end) +
-           h11 * kExtrapolationYears * LongTermSlope(end);
+    const detail::HermiteWeights w = detail::HermiteBasis((year - last.year) / kExtrapolationYears);
+    return w.at0 * last.seconds + w.slope0 * kExtrapolationYears * slope + w.at1 * LongTermParabola(end) +
+           w.slope1 * kExtrapolationYears * LongTermSlope(end);
 }
 
 }  // namespace

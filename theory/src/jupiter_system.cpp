@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "model/floating_point_guard.hpp"
+#include "hermite.hpp"
 #include "theory/delta_t.hpp"
 #include "theory/erfa_library.hpp"
 
@@ -71,10 +72,11 @@ namespace detail {
 
 void Interpolate(const Vector3& p0, const Vector3& v0, const Vector3& p1, const Vector3& v1, double s, double span,
                  Vector3& position, Vector3& velocity) {
-    const double h00 = (1.0 + 2.0 * s) * (1.0 - s) * (1.0 - s);
-    const double h10 = s * (1.0 - s) * (1.0 - s) * span;
-    const double h01 = s * s * (3.0 - 2.0 * s);
-    const double h11 = s * s * (s - 1.0) * span;
+    const HermiteWeights w = HermiteBasis(s);
+    const double h00 = w.at0;
+    const double h10 = w.slope0 * span;
+    const double h01 = w.at1;
+    const double h11 = w.slope1 * span;
     const double d00 = 6.0 * s * (s - 1.0) / span;
     const double d10 = (1.0 - s) * (1.0 - 3.0 * s);
     const double d01 = -d00;
