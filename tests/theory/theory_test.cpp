@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <cmath>
 #include <fstream>
@@ -12,6 +14,7 @@
 #include "events/moon_events.hpp"
 #include "model/satellite_model.hpp"
 #include "delta_t_rows.hpp"
+#include "theory/erfa_library.hpp"
 #include "support.hpp"
 #include "theory/delta_t.hpp"
 #include "theory/galilean_theory.hpp"
@@ -154,6 +157,20 @@ TEST(DeltaT, TakesOnlyATableItCanRead) {
     EXPECT_FALSE(detail::ReadableDeltaTRows(rows, 3)) << "a year twice";
     rows[5].year = 2003.5;
     EXPECT_FALSE(detail::ReadableDeltaTRows(rows, 10)) << "half a year apart within the decade";
+}
+
+// A library that is not ERFA, or no library, is named with why; one that
+// lacks a routine is closed again rather than kept open for nothing.
+TEST(PreciseTheory, NamesWhyErfaCannotBeHadAndKeepsNothingOpen) {
+    const detail::ErfaLoad missing = detail::LoadErfa("libsatrivox-none.so.1");
+    EXPECT_FALSE(missing.routines.has_value());
+    EXPECT_NE(missing.problem.find("could not be opened: libsatrivox-none.so.1"), std::string::npos) << missing.problem;
+    ASSERT_EQ(dlopen("libz.so.1", RTLD_NOW | RTLD_NOLOAD), nullptr) << "a library the test has not opened";
+    const detail::ErfaLoad other = detail::LoadErfa("libz.so.1");
+    EXPECT_NE(other.problem.find("ERFA (libz.so.1), which the precise engine needs, lacks a routine: "), std::string::npos)
+        << other.problem;
+    EXPECT_EQ(dlopen("libz.so.1", RTLD_NOW | RTLD_NOLOAD), nullptr) << "left open";
+    EXPECT_TRUE(detail::LoadErfa("liberfa.so.1").routines.has_value());
 }
 
 // ---- Apparent positions ------------------------------------------------------------

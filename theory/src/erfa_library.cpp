@@ -11,45 +11,48 @@ namespace {
 
 constexpr const char* kLibrary = "liberfa.so.1";
 
-std::runtime_error Unavailable(const char* what) {
+std::string Unavailable(const char* library, const char* what) {
     const char* why = dlerror();
-    return std::runtime_error(std::string("ERFA (") + kLibrary + "), which the precise engine needs, " + what +
-                              (why != nullptr ? std::string(": ") + why : std::string()));
+    return std::string("ERFA (") + library + "), which the precise engine needs, " + what +
+           (why != nullptr ? std::string(": ") + why : std::string());
 }
 
 template <typename Routine>
-void Find(void* library, const char* name, Routine& routine) {
+bool Find(void* library, const char* name, Routine& routine) {
     void* address = dlsym(library, name);
-    if (address == nullptr) {
-        throw Unavailable("lacks a routine");
-    }
     routine = reinterpret_cast<Routine>(address);
-}
-
-ErfaRoutines Open() {
-    void* library = dlopen(kLibrary, RTLD_NOW | RTLD_LOCAL);
-    if (library == nullptr) {
-        throw Unavailable("could not be opened");
-    }
-    ErfaRoutines erfa{};
-    Find(library, "eraAnp", erfa.anp);
-    Find(library, "eraAnpm", erfa.anpm);
-    Find(library, "eraC2s", erfa.c2s);
-    Find(library, "eraEe00b", erfa.ee00b);
-    Find(library, "eraEpv00", erfa.epv00);
-    Find(library, "eraGmst06", erfa.gmst06);
-    Find(library, "eraPlan94", erfa.plan94);
-    Find(library, "eraPnm00b", erfa.pnm00b);
-    Find(library, "eraRefco", erfa.refco);
-    Find(library, "eraRxp", erfa.rxp);
-    return erfa;  // the library stays open for the life of the program
+    return address != nullptr;
 }
 
 }  // namespace
 
+ErfaLoad LoadErfa(const char* library) {
+    void* handle = dlopen(library, RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) {
+        return {std::nullopt, Unavailable(library, "could not be opened")};
+    }
+    ErfaRoutines erfa{};
+    const bool complete = Find(handle, "eraAnp", erfa.anp) && Find(handle, "eraAnpm", erfa.anpm) &&
+                          Find(handle, "eraC2s", erfa.c2s) && Find(handle, "eraEe00b", erfa.ee00b) &&
+                          Find(handle, "eraEpv00", erfa.epv00) && Find(handle, "eraGmst06", erfa.gmst06) &&
+                          Find(handle, "eraPlan94", erfa.plan94) && Find(handle, "eraPnm00b", erfa.pnm00b) &&
+                          Find(handle, "eraRefco", erfa.refco) && Find(handle, "eraRxp", erfa.rxp);
+    if (!complete) {
+        std::string problem = Unavailable(library, "lacks a routine");
+        dlclose(handle);
+        return {std::nullopt, std::move(problem)};
+    }
+    return {erfa, {}};  // the library stays open for the life of the program
+}
+
 const ErfaRoutines& Erfa() {
-    static const ErfaRoutines erfa = Open();
-    return erfa;
+    // Opened once: a library that cannot be used now will not be later in the
+    // same run, and every call names the same cause.
+    static const ErfaLoad load = LoadErfa(kLibrary);
+    if (!load.routines) {
+        throw std::runtime_error(load.problem);
+    }
+    return *load.routines;
 }
 
 }  // namespace ephemeris::detail

@@ -3,6 +3,9 @@
 
 #include <erfa.h>
 
+#include <optional>
+#include <string>
+
 namespace ephemeris::detail {
 
 // ERFA's routines the engine uses, from its shared library, opened the first
@@ -22,7 +25,16 @@ struct ErfaRoutines {
     decltype(&::eraRxp) rxp;
 };
 
-// Throws std::runtime_error, naming the library, if it cannot be opened.
+// Throws std::runtime_error, naming the library and why, if it cannot be
+// opened or lacks a routine; it is tried once a run.
 const ErfaRoutines& Erfa();
+
+// The routines from `library`, or why they cannot be had; a library that
+// lacks one is closed again.
+struct ErfaLoad {
+    std::optional<ErfaRoutines> routines;
+    std::string problem;
+};
+ErfaLoad LoadErfa(const char* library);
 
 }  // namespace ephemeris::detail
