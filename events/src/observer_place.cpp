@@ -174,24 +174,32 @@ std::vector<std::string> Words(std::string_view text) {
 }  // namespace
 
 std::string ComputersZoneName(const std::string& zoneFolder) {
+    // The zone a database's file names: "posix/Europe/Lisbon" and
+    // "right/Europe/Lisbon" (the same rules, with leap seconds) are Europe/Lisbon.
+    const auto named = [&zoneFolder](const std::string& zone) {
+        if (!IsZone(zone, zoneFolder)) {
+            return std::string();
+        }
+        for (const std::string_view variant : {"posix/", "right/"}) {
+            if (zone.starts_with(variant)) {
+                return zone.substr(variant.size());
+            }
+        }
+        return zone;
+    };
     if (const char* tz = std::getenv("TZ")) {
         std::string zone = tz;
         if (zone.starts_with(':')) {
             zone.erase(0, 1);
         }
-        if (zone.starts_with('/')) {
-            zone = ZoneOfPath(zone);
-        }
-        return IsZone(zone, zoneFolder) ? zone : std::string();
+        return named(zone.starts_with('/') ? ZoneOfPath(zone) : zone);
     }
     std::ifstream file("/etc/timezone");
-    std::string zone;
-    if (std::getline(file, zone) && IsZone(Trimmed(zone), zoneFolder)) {
-        return Trimmed(zone);
+    if (std::string zone; std::getline(file, zone) && !named(Trimmed(zone)).empty()) {
+        return named(Trimmed(zone));
     }
     std::error_code error;
-    zone = ZoneOfPath(std::filesystem::read_symlink("/etc/localtime", error).string());
-    return IsZone(zone, zoneFolder) ? zone : std::string();
+    return named(ZoneOfPath(std::filesystem::read_symlink("/etc/localtime", error).string()));
 }
 
 std::optional<Place> PlaceOfZone(std::string_view zone, const std::string& zoneFolder) {

@@ -28,8 +28,10 @@ using satrivox::testing::ScopedTimeZone;
 class ZoneFolder : public ::testing::Test {
 protected:
     ZoneFolder() {
-        std::filesystem::create_directories(folder / "Europe");
-        std::ofstream(folder / "Europe" / "Lisbon") << "TZif";
+        for (const char* variant : {"", "posix", "right"}) {
+            std::filesystem::create_directories(folder / variant / "Europe");
+            std::ofstream(folder / variant / "Europe" / "Lisbon") << "TZif";
+        }
         std::ofstream(folder / "zone1970.tab") << "# comment\tnot\ta zone\n"
                                                   "PT\t+3843-00908\tEurope/Lisbon\tPortugal (mainland)\n"
                                                   "US\t+404251-0740023\tAmerica/New_York\tEastern (most areas)\n"
@@ -61,7 +63,9 @@ TEST_F(ZoneFolder, TheComputersZoneIsTheOneTzNames) {
     const std::string zones = folder.string();
     for (const auto& [tz, zone] : {std::pair{"Europe/Lisbon", "Europe/Lisbon"}, {":Europe/Lisbon", "Europe/Lisbon"},
                                    {"/elsewhere/zoneinfo/Europe/Lisbon", "Europe/Lisbon"}, {"WET0WEST,M3.5.0/1,M10.5.0", ""},
-                                   {"<+0545>-5:45", ""}, {"Europe/Madrid", ""}, {"../Europe/Lisbon", ""}}) {
+                                   {"<+0545>-5:45", ""}, {"Europe/Madrid", ""}, {"../Europe/Lisbon", ""},
+                                   {"posix/Europe/Lisbon", "Europe/Lisbon"}, {":right/Europe/Lisbon", "Europe/Lisbon"},
+                                   {"/usr/share/zoneinfo/posix/Europe/Lisbon", "Europe/Lisbon"}, {"posix/Europe/Madrid", ""}}) {
         const ScopedTimeZone scoped(tz);
         EXPECT_EQ(ComputersZoneName(zones), zone) << tz;
     }
