@@ -958,6 +958,29 @@ TEST_F(EventsDialog, RemembersItsSpanAndPlaceAndWorksByKeyboardAndAtNight) {
     EXPECT_EQ(Count(dialog->grab().toImage(), kGreenOrBlue), 0) << "with the date's field edited";
 }
 
+// The date reaches the years the events are computed for and no further: a
+// later window date says so; a date typed in lists once, when it is entered.
+TEST_F(EventsDialog, TakesTheEnginesYearsAndADateOnceItIsEntered) {
+    auto* from = dialog->findChild<QDateEdit*>("fromDate");
+    const QSignalSpy listed(table->model(), &QAbstractItemModel::modelReset);
+    from->setFocus();
+    from->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClicks(from, "1600");
+    EXPECT_EQ(listed.count(), 0) << "while typing";
+    QTest::keyClick(from, Qt::Key_Return);
+    EXPECT_EQ(listed.count(), 1);
+    EXPECT_EQ(from->date(), QDate(1600, 1, 5));
+    const auto noon = ephemeris::UniversalTime{std::chrono::sys_days{std::chrono::year{1600} / 1 / 5} + std::chrono::hours{12}};
+    auto events = ephemeris::FindMoonEvents(noon, noon + std::chrono::days{1});
+    std::erase_if(events, [](const ephemeris::MoonEvent& event) { return !event.visible; });
+    EXPECT_EQ(MoonsEvents(), static_cast<int>(events.size())) << "the engine's first year";
+    Picker()->setDate(QDate(2501, 3, 1));
+    QTest::keySequence(form.get(), QKeySequence("Ctrl+Shift+E"));
+    EXPECT_EQ(from->date(), QDate(2500, 12, 31));
+    EXPECT_TRUE(dialog->findChild<QLabel*>("summaryLabel")->text().startsWith(
+        "The window's date, 03/01/2501, is outside the years 1600 to 2500 that events are computed for: the list starts on 12/31/2500."));
+}
+
 // Under a zone with a city the dialog knows the place without asking and
 // says what can be seen from it; a place typed in wins and is remembered,
 // coordinates it cannot read leave the place as it was with one message, and

@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QKeyEvent>
 
+#include <algorithm>
 #include <cmath>
 
 #include "events/observer_place.hpp"
@@ -60,6 +61,9 @@ QString CoordinatesText(const ephemeris::Place& place) {
 
 EventsDialog::EventsDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::EventsDialog>()) {
     ui->setupUi(this);
+    // The years the engine computes; the date is taken once its editing ends
+    // (keyboardTracking off in the form), not at every digit typed.
+    ui->fromDate->setDateRange(QDate(ephemeris::kPreciseFirstYear, 1, 1), QDate(ephemeris::kPreciseLastYear, 12, 31));
     ui->eventTable->setModel(&model_);
     ui->eventTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->eventTable->horizontalHeader()->setSectionResizeMode(EventListModel::EventColumn, QHeaderView::Stretch);
@@ -97,10 +101,19 @@ EventsDialog::~EventsDialog() {
 }
 
 void EventsDialog::ListFrom(const QDate& date) {
-    if (ui->fromDate->date() == date) {
+    const QDate from = std::clamp(date, ui->fromDate->minimumDate(), ui->fromDate->maximumDate());
+    if (ui->fromDate->date() == from) {
         Refresh();
     } else {
-        ui->fromDate->setDate(date);  // which lists them
+        ui->fromDate->setDate(from);  // which lists them
+    }
+    if (from != date) {
+        ui->summaryLabel->setText(tr("The window's date, %1, is outside the years %2 to %3 that events are computed for: "
+                                     "the list starts on %4.\n%5")
+                                      .arg(date.toString(ui->fromDate->displayFormat()))
+                                      .arg(ephemeris::kPreciseFirstYear)
+                                      .arg(ephemeris::kPreciseLastYear)
+                                      .arg(from.toString(ui->fromDate->displayFormat()), ui->summaryLabel->text()));
     }
 }
 
