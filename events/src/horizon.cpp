@@ -5,7 +5,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "theory/delta_t.hpp"
 #include "theory/erfa_library.hpp"
 #include "theory/jupiter_geometry.hpp"
 
@@ -29,8 +28,7 @@ Horizon::Position Horizon::Of(const Vector3& direction, double observerDays) {
         Erfa().pnm00b(kJ2000, day, frame_.rotation);
         frame_.equinoxes = Erfa().ee00b(kJ2000, day);
     }
-    const double universalDays = observerDays - DeltaTSeconds(2000.0 + observerDays / 365.2425) / 86400.0;
-    const double siderealTime = Erfa().gmst06(kJ2000, universalDays, kJ2000, observerDays) + frame_.equinoxes;
+    const double siderealTime = Erfa().gmst06(kJ2000, UniversalDays(observerDays), kJ2000, observerDays) + frame_.equinoxes;
     double in[3] = {direction[0], direction[1], direction[2]};
     double ofDate[3];
     Erfa().rxp(frame_.rotation, in, ofDate);

@@ -53,7 +53,7 @@ private:
 };
 
 // The sky's events of one kind: where `value` changes sign, rising (`up`) or falling.
-void Crossings(std::vector<double>& samples, double start, const std::function<double(double)>& value, SkyEventKind up,
+void SkyCrossings(std::vector<double>& samples, double start, const std::function<double(double)>& value, SkyEventKind up,
                SkyEventKind down, std::vector<std::pair<double, SkyEventKind>>& found) {
     for (std::size_t k = 1; k < samples.size(); ++k) {
         if ((samples[k - 1] > 0.0) != (samples[k] > 0.0)) {
@@ -113,12 +113,12 @@ std::vector<SkyEvent> FindSkyEvents(UniversalTime from, UniversalTime until, con
         meridian[k] = std::sin(bodies.jupiter.hourAngle);
     }
     std::vector<std::pair<double, SkyEventKind>> found;
-    Crossings(rising, start, [&sky](double t) { return sky.Altitude(sky.At(t).jupiter) - kRiseAltitude; },
+    SkyCrossings(rising, start, [&sky](double t) { return sky.Altitude(sky.At(t).jupiter) - kRiseAltitude; },
               SkyEventKind::JupiterRise, SkyEventKind::JupiterSet, found);
-    Crossings(night, start, [&sky](double t) { return sky.Altitude(sky.At(t).sun) - kNightAltitude; },
+    SkyCrossings(night, start, [&sky](double t) { return sky.Altitude(sky.At(t).sun) - kNightAltitude; },
               SkyEventKind::NightEnd, SkyEventKind::NightBegin, found);
     std::vector<std::pair<double, SkyEventKind>> meridians;
-    Crossings(meridian, start, [&sky](double t) { return std::sin(sky.At(t).jupiter.hourAngle); },
+    SkyCrossings(meridian, start, [&sky](double t) { return std::sin(sky.At(t).jupiter.hourAngle); },
               SkyEventKind::JupiterCulmination, SkyEventKind::JupiterCulmination, meridians);
     for (const auto& [time, kind] : meridians) {
         // The upper culmination (on the meridian above the pole), with Jupiter up.

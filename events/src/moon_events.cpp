@@ -86,17 +86,17 @@ public:
 private:
     [[nodiscard]] double SampleTime(std::size_t k) const { return start_ + static_cast<double>(k) * step_; }
     MoonSight At(double time) { return system_.Sight(moon_, time); }
-    double Reach(Light light, double time) { return LineOf(At(time), light).Reach(); }
-    double SampledReach(Light light, std::size_t k) const { return LineOf(samples_[k], light).Reach(); }
+    double MissSquared(Light light, double time) { return LineOf(At(time), light).MissSquared(); }
+    double SampledMissSquared(Light light, std::size_t k) const { return LineOf(samples_[k], light).MissSquared(); }
 
     // Every passage of this line across the planet: the minima of its distance
     // from the centre, then where it crosses the limb on either side.
     void Passages(Light light) {
         double passedUntil = -1e300;
         for (std::size_t k = 1; k + 1 < samples_.size(); ++k) {
-            const double before = SampledReach(light, k - 1);
-            const double here = SampledReach(light, k);
-            const double after = SampledReach(light, k + 1);
+            const double before = SampledMissSquared(light, k - 1);
+            const double here = SampledMissSquared(light, k);
+            const double after = SampledMissSquared(light, k + 1);
             if (!(here <= before && here < after) || SampleTime(k) < passedUntil) {
                 continue;
             }
@@ -106,25 +106,25 @@ private:
             if (std::sqrt(here) - sweep_ > 1.0) {
                 continue;
             }
-            const auto reach = [this, light](double time) { return Reach(light, time); };
-            const double middle = Below(reach, 1.0, SampleTime(k - 1), SampleTime(k + 1), kMiddleTolerance);
-            if (reach(middle) >= 1.0) {
+            const auto missSquared = [this, light](double time) { return MissSquared(light, time); };
+            const double middle = Below(missSquared, 1.0, SampleTime(k - 1), SampleTime(k + 1), kMiddleTolerance);
+            if (missSquared(middle) >= 1.0) {
                 continue;
             }
             const double in = Contact(light, middle, k, false);
             const double out = Contact(light, middle, k, true);
             passedUntil = out;
-            Classify(light, in, out, LineOf(At(middle), light).Depth());
+            Classify(light, in, out, LineOf(At(middle), light).Along());
         }
     }
 
     // Where the line crosses the limb, from the passage's middle towards
     // earlier or later samples, to the first that lies off the disc.
     double Contact(Light light, double middle, std::size_t k, bool later) {
-        const auto outside = [this, light](double time) { return Reach(light, time) - 1.0; };
+        const auto outside = [this, light](double time) { return MissSquared(light, time) - 1.0; };
         for (std::size_t j = k;; j = later ? j + 1 : j - 1) {
             const double time = SampleTime(j);
-            if ((later ? time > middle : time < middle) && SampledReach(light, j) >= 1.0) {
+            if ((later ? time > middle : time < middle) && SampledMissSquared(light, j) >= 1.0) {
                 return later ? Root(outside, middle, time, kTimeTolerance) : Root(outside, time, middle, kTimeTolerance);
             }
             if (j == 0 || j + 1 == samples_.size()) {

@@ -251,7 +251,7 @@ public:
                 std::vector<double> crossings;
                 for (std::size_t k = 0; k + 1 < count; ++k) {
                     const double t = start + static_cast<double>(k) * kSampleDays;
-                    Crossings(gap, speed, t, gaps[k][series], t + kSampleDays, gaps[k + 1][series], crossings);
+                    GapCrossings(gap, speed, t, gaps[k][series], t + kSampleDays, gaps[k + 1][series], crossings);
                 }
                 // Each stretch below zero, from a crossing down to the next one up.
                 const bool insideAtStart = gaps.front()[series] < 0.0;
@@ -277,7 +277,7 @@ private:
     // the gap cannot cross zero in, at the speed it changes at most, is left
     // alone, and any other halved until it can be told, down to the
     // resolution. No crossing is missed, however briefly two moons touch.
-    void Crossings(const std::function<double(double)>& gap, double speed, double t0, double g0, double t1, double g1,
+    void GapCrossings(const std::function<double(double)>& gap, double speed, double t0, double g0, double t1, double g1,
                    std::vector<double>& crossings) {
         const double reach = speed * (t1 - t0);
         if ((g0 >= 0.0) == (g1 >= 0.0) && std::fabs(g0) + std::fabs(g1) > reach) {
@@ -291,8 +291,8 @@ private:
         }
         const double middle = 0.5 * (t0 + t1);
         const double g = gap(middle);
-        Crossings(gap, speed, t0, g0, middle, g, crossings);
-        Crossings(gap, speed, middle, g, t1, g1, crossings);
+        GapCrossings(gap, speed, t0, g0, middle, g, crossings);
+        GapCrossings(gap, speed, middle, g, t1, g1, crossings);
     }
 
     MutualEvent Describe(MutualKind kind, Moon a, Moon b, double begin, double end) {
@@ -330,7 +330,7 @@ private:
                 event.umbraEnd = detail::UniversalTimeOf(detail::Root(umbraGap, maximum, end, kResolutionDays));
             }
         }
-        event.nearLimb = geometry_.System().Sight(event.passive, maximum).sight.Reach() < 4.0;
+        event.nearLimb = geometry_.System().Sight(event.passive, maximum).sight.MissSquared() < 4.0;
         event.minutesPer100Km = detail::MinutesPer100Km(gap, begin, end);
         return event;
     }

@@ -91,18 +91,18 @@ double Margin(const detail::MoonSight& sight, EventKind kind) {
     switch (kind) {
         case EventKind::TransitIngress:
         case EventKind::TransitEgress:
-            return std::min(std::fabs(sight.sight.Reach() - 1.0), std::fabs(sight.TransitLight()));
+            return std::min(std::fabs(sight.sight.MissSquared() - 1.0), std::fabs(sight.TransitLight()));
         case EventKind::ShadowIngress:
         case EventKind::ShadowEgress:
-            return std::min(std::fabs(sight.shadow.Reach() - 1.0), std::fabs(sight.ShadowFacing()));
+            return std::min(std::fabs(sight.shadow.MissSquared() - 1.0), std::fabs(sight.ShadowFacing()));
         case EventKind::EclipseDisappearance:
         case EventKind::EclipseReappearance:
-            return std::fabs(sight.sunlight.Reach() - 1.0);
+            return std::fabs(sight.sunlight.MissSquared() - 1.0);
         case EventKind::OccultationDisappearance:
         case EventKind::OccultationReappearance:
             break;
     }
-    return std::fabs(sight.sight.Reach() - 1.0);
+    return std::fabs(sight.sight.MissSquared() - 1.0);
 }
 
 // At each event's instant the moon's centre, or its shadow's, is on the limb

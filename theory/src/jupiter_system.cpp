@@ -95,19 +95,23 @@ double ObserverDays(UniversalTime ut) {
     return universal + DeltaTSeconds(YearOf(universal)) / kSecondsPerDay;
 }
 
+double UniversalDays(double observerDays) {
+    // ΔT is a function of UT: a second pass takes it at the UT the first gave.
+    const double universal = observerDays - DeltaTSeconds(YearOf(observerDays)) / kSecondsPerDay;
+    return observerDays - DeltaTSeconds(YearOf(universal)) / kSecondsPerDay;
+}
+
 UniversalTime UniversalTimeOf(double observerDays) {
-    double universal = observerDays - DeltaTSeconds(YearOf(observerDays)) / kSecondsPerDay;
-    universal = observerDays - DeltaTSeconds(YearOf(universal)) / kSecondsPerDay;
-    return kJ2000UT + milliseconds(std::llround(universal * kMillisecondsPerDay));
+    return kJ2000UT + milliseconds(std::llround(UniversalDays(observerDays) * kMillisecondsPerDay));
 }
 
 double MoonSight::TransitLight() const {
-    const double behind = sight.Depth() - std::sqrt(std::max(0.0, 1.0 - sight.Reach()));
+    const double behind = sight.Along() - std::sqrt(std::max(0.0, 1.0 - sight.MissSquared()));
     return Dot(sight.point - behind * sight.direction, towardSun);
 }
 
 double MoonSight::ShadowFacing() const {
-    const double ahead = -shadow.Depth() - std::sqrt(std::max(0.0, 1.0 - shadow.Reach()));
+    const double ahead = -shadow.Along() - std::sqrt(std::max(0.0, 1.0 - shadow.MissSquared()));
     return Dot(shadow.point + ahead * shadow.direction, towardEarth);
 }
 

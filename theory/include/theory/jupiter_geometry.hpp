@@ -21,6 +21,8 @@ inline constexpr double kJ2000 = 2451545.0;  // Julian date of J2000.0
 // 1600-2500.
 double ObserverDays(UniversalTime ut);
 UniversalTime UniversalTimeOf(double observerDays);
+// Days of UT since J2000.0 at that instant of the observer's clock.
+double UniversalDays(double observerDays);
 
 // A straight line in Jupiter's own space, scaled so that the planet is the
 // unit sphere: its pole's axis shrunk by the polar radius, the others by the
@@ -32,9 +34,10 @@ struct Line {
 
     // How far along the line the point stands from the place nearest the
     // centre: positive where the light has passed the planet.
-    [[nodiscard]] double Depth() const { return Dot(point, direction); }
-    // The square of the line's distance from the centre: below 1, it meets the planet.
-    [[nodiscard]] double Reach() const { return Dot(point, point) - Depth() * Depth(); }
+    [[nodiscard]] double Along() const { return Dot(point, direction); }
+    // The square of the line's distance from the centre, how near the light
+    // passes: below 1, it meets the planet.
+    [[nodiscard]] double MissSquared() const { return Dot(point, point) - Along() * Along(); }
 };
 
 // One moon at an instant of the observer's clock: three lines of light through
@@ -48,13 +51,13 @@ struct MoonSight {
     Vector3 towardEarth;  // from the planet, in the scaled space
 
     // Behind the disc as seen from the Earth.
-    [[nodiscard]] bool Occulted() const { return sight.Depth() < 0.0 && sight.Reach() < 1.0; }
+    [[nodiscard]] bool Occulted() const { return sight.Along() < 0.0 && sight.MissSquared() < 1.0; }
     // In Jupiter's shadow, its centre within the shadow cast from the Sun's centre.
-    [[nodiscard]] bool Eclipsed() const { return sunlight.Depth() > 0.0 && sunlight.Reach() < 1.0; }
+    [[nodiscard]] bool Eclipsed() const { return sunlight.Along() > 0.0 && sunlight.MissSquared() < 1.0; }
     // In front of the disc, and of its sunlit part.
-    [[nodiscard]] bool InTransit() const { return sight.Depth() > 0.0 && sight.Reach() < 1.0 && TransitLight() > 0.0; }
+    [[nodiscard]] bool InTransit() const { return sight.Along() > 0.0 && sight.MissSquared() < 1.0 && TransitLight() > 0.0; }
     // The shadow on the planet, on the half that faces the Earth.
-    [[nodiscard]] bool ShadowSeen() const { return shadow.Depth() < 0.0 && shadow.Reach() < 1.0 && ShadowFacing() > 0.0; }
+    [[nodiscard]] bool ShadowSeen() const { return shadow.Along() < 0.0 && shadow.MissSquared() < 1.0 && ShadowFacing() > 0.0; }
 
     // Positive where the point of the surface behind the moon is sunlit.
     [[nodiscard]] double TransitLight() const;
