@@ -12,6 +12,7 @@
 #include "app/when_reader.hpp"
 #include "events/observer_place.hpp"
 #include "lists/event_list.hpp"
+#include "lists/instant_conversion.hpp"
 #include "lists/observing_log.hpp"
 #include "model/satellite_model.hpp"
 #include "model/time_base.hpp"
@@ -26,7 +27,6 @@ using namespace std::chrono;
 constexpr int kMostDays = 731;
 constexpr int kBadInput = 2;
 constexpr int kFailure = 1;
-const QString kPickerFormat = QStringLiteral("MM/dd/yyyy HH:mm");
 
 // Input the command line cannot take: the message names it.
 struct BadInput : std::runtime_error {
@@ -132,13 +132,13 @@ QString Typed(const QCommandLineOption& option) {
 
 QString ShownTime(ephemeris::UniversalTime instant, lists::Clock clock) {
     const lists::ClockReading reading = lists::ReadClock(instant, clock);
-    return reading.wallClock.toString(QStringLiteral("yyyy-MM-dd HH:mm")) + QLatin1Char(' ') + reading.zone;
+    return reading.Shown(QStringLiteral("yyyy-MM-dd HH:mm"));
 }
 
 // WHEN as a universal-time instant: the joined positional arguments, or now.
 ephemeris::UniversalTime When(const QStringList& words, const std::function<QDateTime()>& now) {
     if (words.isEmpty()) {
-        return ephemeris::UniversalTime{milliseconds{now().toMSecsSinceEpoch()}};
+        return lists::ToUniversalTime(now());
     }
     const QString text = words.join(QLatin1Char(' '));
     const WhenReading reading = ReadWhen(text.toStdString());
@@ -302,7 +302,7 @@ void PrintOffsets(const QCommandLineParser& parser, const Options& options, cons
     for (std::size_t moon = 0; moon < 4; ++moon) {
         shown[moon] = lists::ArcminutesText(arcminutes[moon]);
     }
-    out << lists::OffsetsLine(reading.wallClock.toString(kPickerFormat), reading.zone, shown, precise,
+    out << lists::OffsetsLine(reading.wallClock.toString(QLatin1String(lists::kPickerFormat)), reading.zone, shown, precise,
                                precise ? lists::MutualCodesAt(when) : QStringList())
         << '\n';
 }

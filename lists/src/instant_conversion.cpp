@@ -15,6 +15,10 @@ ephemeris::Instant ToInstant(const QDateTime& dateTime) {
     return day + milliseconds{dateTime.time().msecsSinceStartOfDay()};
 }
 
+ephemeris::UniversalTime ToUniversalTime(const QDateTime& moment) {
+    return ephemeris::UniversalTime{std::chrono::milliseconds{moment.toMSecsSinceEpoch()}};
+}
+
 namespace {
 
 std::pair<QDate, QTime> Fields(ephemeris::Instant wallClock) {

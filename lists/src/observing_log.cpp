@@ -312,7 +312,7 @@ QString NightSummary(const ephemeris::Place& place, ephemeris::UniversalTime fro
     };
     const auto shown = [clock](const ephemeris::SkyEvent& event) {
         const ClockReading reading = ReadClock(ToTheMinute(event.time), clock);
-        return reading.wallClock.toString(QStringLiteral("HH:mm")) + QLatin1Char(' ') + reading.zone;
+        return reading.Shown(QStringLiteral("HH:mm"));
     };
     const ephemeris::Altitudes then = ephemeris::AltitudesAt(from, at);
     QString night;

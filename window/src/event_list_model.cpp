@@ -89,10 +89,10 @@ QVariant EventListModel::Text(const ListedEvent& event, int column, int role) co
     const ClockReading shown = ReadClock(ToTheMinute(event.time), Clock::Local);
     switch (column) {
         case DateColumn:
-            return role == Qt::DisplayRole ? shown.wallClock.toString(QStringLiteral("MM/dd/yyyy"))
+            return role == Qt::DisplayRole ? shown.wallClock.toString(QLatin1String(lists::kPickerDateFormat))
                                            : QLocale().toString(shown.wallClock.date(), QLocale::LongFormat);
         case TimeColumn:
-            return shown.wallClock.toString(QStringLiteral("HH:mm")) + QLatin1Char(' ') + shown.zone;
+            return shown.Shown(QStringLiteral("HH:mm"));
         case MoonColumn:
             return MoonOf(event);
         case EventColumn: {

@@ -45,7 +45,7 @@ ephemeris::UniversalTime LocalNoon(const QDate& date) {
 
 QString Shown(ephemeris::UniversalTime instant) {
     const ClockReading reading = ReadClock(instant, Clock::Local);
-    return reading.wallClock.toString(QStringLiteral("MM/dd/yyyy HH:mm")) + QLatin1Char(' ') + reading.zone;
+    return reading.Shown(QLatin1String(lists::kPickerFormat));
 }
 
 // "38.72 N, 9.13 W": as the coordinates field shows a place, and reads back.
@@ -61,8 +61,10 @@ QString CoordinatesText(const ephemeris::Place& place) {
 
 EventsDialog::EventsDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::EventsDialog>()) {
     ui->setupUi(this);
-    // The years the engine computes; the date is taken once its editing ends
+    // The window's way of writing a date, and the years the engine computes;
+    // the date is taken once its editing ends
     // (keyboardTracking off in the form), not at every digit typed.
+    ui->fromDate->setDisplayFormat(QLatin1String(lists::kPickerDateFormat));
     ui->fromDate->setDateRange(QDate(ephemeris::kPreciseFirstYear, 1, 1), QDate(ephemeris::kPreciseLastYear, 12, 31));
     ui->eventTable->setModel(&model_);
     ui->eventTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

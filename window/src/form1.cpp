@@ -61,10 +61,6 @@ QTimer* CreateTimer(QWidget& form, const char* name) {
     return timer;
 }
 
-ephemeris::UniversalTime UniversalTimeOf(const QDateTime& moment) {
-    return ephemeris::UniversalTime{std::chrono::milliseconds{moment.toMSecsSinceEpoch()}};
-}
-
 }  // namespace
 
 Form1::Form1() : Form1(Environment{}) {}
@@ -468,7 +464,7 @@ void Form1::PreparePicture() {
 // The present local date-time into the picker (start-up drops the seconds),
 // remembering the instant it stands for.
 void Form1::SetPickerToPresent(bool withSeconds) {
-    const ephemeris::UniversalTime now = UniversalTimeOf(environment_.currentDateTime());
+    const ephemeris::UniversalTime now = lists::ToUniversalTime(environment_.currentDateTime());
     const ephemeris::Instant local = ephemeris::UTToLocal(now);
     const ephemeris::Instant shown = withSeconds ? local : std::chrono::floor<std::chrono::minutes>(local);
     ui->DTPicker1->setDateTime(lists::ToDateTime(shown));

@@ -10,6 +10,8 @@ namespace lists {
 // The picker's wall-clock fields as the model's civil instant, and back: no
 // time zone is applied either way.
 ephemeris::Instant ToInstant(const QDateTime& dateTime);
+// A moment Qt holds (the present, from its clock) as the model's UT instant.
+ephemeris::UniversalTime ToUniversalTime(const QDateTime& moment);
 QDateTime ToDateTime(ephemeris::Instant wallClock);
 // The same fields carried as UTC, which skips no hour: Qt moves a local time
 // its zone skips (02:30 to 03:30), and a clock's reading must stay as it is.

@@ -34,7 +34,15 @@ struct ClockReading {
     QDateTime wallClock;  // the date and time of day on that clock, carried as UTC
     QString zone;
     int offsetSeconds = 0;
+
+    // The reading in `format` (QDateTime's), then the zone: "21:00 CET".
+    [[nodiscard]] QString Shown(const QString& format) const { return wallClock.toString(format) + QLatin1Char(' ') + zone; }
 };
+
+// The window's picker writes its date and time so, and what shows an instant
+// as the window does follows it: the copied offsets, the events dialog.
+inline constexpr char kPickerFormat[] = "MM/dd/yyyy HH:mm";
+inline constexpr char kPickerDateFormat[] = "MM/dd/yyyy";
 ClockReading ReadClock(ephemeris::UniversalTime instant, Clock clock);
 
 // An event's instant to the nearest minute, as the published tables give them.
