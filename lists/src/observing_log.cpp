@@ -124,14 +124,6 @@ QString MutualTimes(const ListedEvent& event, Clock clock) {
 
 namespace {
 
-QString Latitude(double degrees) {
-    return QString::number(std::fabs(degrees), 'f', 2) + QChar(0x00B0) + (degrees < 0.0 ? QLatin1Char('S') : QLatin1Char('N'));
-}
-
-QString Longitude(double degrees) {
-    return QString::number(std::fabs(degrees), 'f', 2) + QChar(0x00B0) + (degrees < 0.0 ? QLatin1Char('W') : QLatin1Char('E'));
-}
-
 QString PhenomenonWords(const MoonEvent& event) {
     const QString moon = MoonName(event.moon);
     switch (event.kind) {
@@ -349,12 +341,19 @@ QString NightSummary(const ephemeris::Place& place, ephemeris::UniversalTime fro
     }
     const ephemeris::JupiterDisc disc =
         ephemeris::JupiterDiscAt(highest != nullptr ? highest->time : std::min(from + hours{12}, lookedTo - std::chrono::milliseconds{1}));
-    const QString coordinates = Latitude(place.latitude) + QStringLiteral(", ") + Longitude(place.longitude);
+    const QString coordinates = CoordinatesText(place);
     const QString where = place.name.empty() ? coordinates : Tr("%1 (%2)").arg(QString::fromStdString(place.name), coordinates);
     // One arg() for all: a chained one would fill a "%1" the user typed in the place's name.
     return Tr("%1: %2.\nJupiter %3; %4\u2033 across, magnitude %5.\n")
         .arg(where, night, jupiter.join(QStringLiteral(", ")), QString::number(disc.diameterArcsec, 'f', 1),
              QString::number(disc.magnitude, 'f', 1));
+}
+
+QString CoordinatesText(const ephemeris::Place& place) {
+    const auto degrees = [](double value, char positive, char negative) {
+        return QString::number(std::fabs(value), 'f', 2) + QChar(0x00B0) + QLatin1Char(value < 0.0 ? negative : positive);
+    };
+    return degrees(place.latitude, 'N', 'S') + QStringLiteral(", ") + degrees(place.longitude, 'E', 'W');
 }
 
 std::array<double, 4> ModelArcminutes(const ephemeris::SatelliteOffsets& offsets) {

@@ -997,7 +997,7 @@ TEST_F(EventsDialog, KnowsThePlaceAndWhatCanBeSeenFromIt) {
     EXPECT_TRUE(night().startsWith("Where are you?") && table->isColumnHidden(5)) << "UTC names no place";
     const ScopedTimeZone zone("Europe/Lisbon");
     Reopen();
-    EXPECT_EQ(field("placeName")->text() + " " + field("placeCoordinates")->text(), "Lisbon 38.72 N, 9.13 W");
+    EXPECT_EQ(field("placeName")->text() + " " + field("placeCoordinates")->text(), "Lisbon 38.72°N, 9.13°W");
     EXPECT_TRUE(night().startsWith("Lisbon (38.72°N, 9.13°W): night from 18:32 WET")) << night().toStdString();
     const int sets = Row("J.Set");
     ASSERT_GE(sets, 0);

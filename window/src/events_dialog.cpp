@@ -48,15 +48,6 @@ QString Shown(ephemeris::UniversalTime instant) {
     return reading.Shown(QLatin1String(lists::kPickerFormat));
 }
 
-// "38.72 N, 9.13 W": as the coordinates field shows a place, and reads back.
-QString CoordinatesText(const ephemeris::Place& place) {
-    return QStringLiteral("%1 %2, %3 %4")
-        .arg(std::fabs(place.latitude), 0, 'f', 2)
-        .arg(place.latitude < 0.0 ? QLatin1Char('S') : QLatin1Char('N'))
-        .arg(std::fabs(place.longitude), 0, 'f', 2)
-        .arg(place.longitude < 0.0 ? QLatin1Char('W') : QLatin1Char('E'));
-}
-
 }  // namespace
 
 EventsDialog::EventsDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::EventsDialog>()) {
@@ -196,7 +187,7 @@ void EventsDialog::TakePlace() {
 void EventsDialog::ShowPlace() {
     const std::optional<ephemeris::Place> place = Place();
     ui->placeName->setText(place ? QString::fromStdString(place->name) : QString());
-    ui->placeCoordinates->setText(place ? CoordinatesText(*place) : QString());
+    ui->placeCoordinates->setText(place ? lists::CoordinatesText(*place) : QString());
     ui->placeName->setModified(false);
     ui->placeCoordinates->setModified(false);
 }

@@ -48,6 +48,10 @@ ClockReading ReadClock(ephemeris::UniversalTime instant, Clock clock);
 // An event's instant to the nearest minute, as the published tables give them.
 ephemeris::UniversalTime ToTheMinute(ephemeris::UniversalTime instant);
 
+// A place's latitude and longitude to two decimals, as every list writes
+// them and the events dialog's field shows them: "38.72°N, 9.13°W".
+QString CoordinatesText(const ephemeris::Place& place);
+
 // An altitude in degrees to one decimal, "-0.4°".
 QString Degrees(double degrees);
 
