@@ -24,7 +24,6 @@ constexpr double kDegree = std::numbers::pi / 180.0;
 constexpr double kSampleDays = 20.0 / 1440.0;  // altitudes change little in 20 minutes
 constexpr double kTimeTolerance = 1e-6;        // days: 0.1 s
 constexpr double kRiseAltitude = -34.0 / 60.0;  // degrees: standard refraction at the horizon
-constexpr double kNightAltitude = -12.0;        // degrees: the Sun's centre at nautical twilight's end
 constexpr double kSystemIIAtJ2000 = 43.3;      // degrees
 constexpr double kSystemIIRate = 870.270;       // degrees a day
 
@@ -109,13 +108,13 @@ std::vector<SkyEvent> FindSkyEvents(UniversalTime from, UniversalTime until, con
     for (std::size_t k = 0; k < count; ++k) {
         const Sky::Bodies bodies = sky.At(start + static_cast<double>(k) * kSampleDays);
         rising[k] = sky.Altitude(bodies.jupiter) - kRiseAltitude;
-        night[k] = sky.Altitude(bodies.sun) - kNightAltitude;
+        night[k] = sky.Altitude(bodies.sun) - kNightSunAltitude;
         meridian[k] = std::sin(bodies.jupiter.hourAngle);
     }
     std::vector<std::pair<double, SkyEventKind>> found;
     SkyCrossings(rising, start, [&sky](double t) { return sky.Altitude(sky.At(t).jupiter) - kRiseAltitude; },
               SkyEventKind::JupiterRise, SkyEventKind::JupiterSet, found);
-    SkyCrossings(night, start, [&sky](double t) { return sky.Altitude(sky.At(t).sun) - kNightAltitude; },
+    SkyCrossings(night, start, [&sky](double t) { return sky.Altitude(sky.At(t).sun) - kNightSunAltitude; },
               SkyEventKind::NightEnd, SkyEventKind::NightBegin, found);
     std::vector<std::pair<double, SkyEventKind>> meridians;
     SkyCrossings(meridian, start, [&sky](double t) { return std::sin(sky.At(t).jupiter.hourAngle); },

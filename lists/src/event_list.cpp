@@ -150,11 +150,11 @@ QString Words(const ListedEvent& event) {
             case ephemeris::SkyEventKind::JupiterSet:
                 return Tr("Jupiter sets");
             case ephemeris::SkyEventKind::NightBegin:
-                return Tr("night falls: the Sun 12 degrees down");
+                return Tr("night falls: the Sun %1 degrees down").arg(-ephemeris::kNightSunAltitude);
             case ephemeris::SkyEventKind::NightEnd:
                 break;
         }
-        return Tr("night ends: the Sun 12 degrees down");
+        return Tr("night ends: the Sun %1 degrees down").arg(-ephemeris::kNightSunAltitude);
     }
     return Tr("the Great Red Spot on the central meridian");
 }

@@ -311,10 +311,12 @@ QString NightSummary(const ephemeris::Place& place, ephemeris::UniversalTime fro
     const ephemeris::SkyEvent* falls = next(ephemeris::SkyEventKind::NightBegin, from);
     const ephemeris::SkyEvent* ends = falls != nullptr ? next(ephemeris::SkyEventKind::NightEnd, falls->time) : nullptr;
     if (falls != nullptr && ends != nullptr) {
-        night = Tr("night from %1 to %2 (the Sun 12 degrees down)").arg(shown(*falls), shown(*ends));
+        night = Tr("night from %1 to %2 (the Sun %3 degrees down)")
+                    .arg(shown(*falls), shown(*ends), QString::number(-ephemeris::kNightSunAltitude));
     } else if (falls == nullptr && next(ephemeris::SkyEventKind::NightEnd, from) == nullptr) {
-        night = then.sun < -12.0 ? Tr("dark all day (the Sun more than 12 degrees down)")
-                                 : Tr("no night (the Sun not 12 degrees down)");
+        night = (then.sun < ephemeris::kNightSunAltitude ? Tr("dark all day (the Sun more than %1 degrees down)")
+                                                         : Tr("no night (the Sun not %1 degrees down)"))
+                    .arg(-ephemeris::kNightSunAltitude);
     } else {
         night = Tr("night falls or ends, not both, within the day");
     }

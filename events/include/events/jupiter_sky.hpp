@@ -36,6 +36,10 @@ struct JupiterDisc {
 };
 JupiterDisc JupiterDiscAt(UniversalTime instant);
 
+// Night is where the Sun's centre is this far below the horizon or lower
+// (degrees): nautical twilight over, dark enough for the moons.
+inline constexpr double kNightSunAltitude = -12.0;
+
 // What happens in the sky of a place over a span.
 enum class SkyEventKind : std::uint8_t {
     JupiterRise,         // J.Rise: its centre 34' below the horizon, standard refraction lifting it into view
