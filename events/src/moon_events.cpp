@@ -37,7 +37,6 @@ using detail::Below;
 using detail::Root;
 
 constexpr std::array<const char*, 4> kNumerals{"I", "II", "III", "IV"};
-constexpr std::array<const char*, 8> kKindCodes{"Tr.I", "Tr.E", "Sh.I", "Sh.E", "Ec.D", "Ec.R", "Oc.D", "Oc.R"};
 
 // The three lines of light through a moon that meet the planet at its events.
 enum class Light { Sight, Sunlight, Shadow };
@@ -194,8 +193,34 @@ private:
 
 }  // namespace
 
+namespace {
+
+const char* KindCode(EventKind kind) {
+    switch (kind) {
+        case EventKind::TransitIngress:
+            return "Tr.I";
+        case EventKind::TransitEgress:
+            return "Tr.E";
+        case EventKind::ShadowIngress:
+            return "Sh.I";
+        case EventKind::ShadowEgress:
+            return "Sh.E";
+        case EventKind::EclipseDisappearance:
+            return "Ec.D";
+        case EventKind::EclipseReappearance:
+            return "Ec.R";
+        case EventKind::OccultationDisappearance:
+            return "Oc.D";
+        case EventKind::OccultationReappearance:
+            break;
+    }
+    return "Oc.R";
+}
+
+}  // namespace
+
 std::string EventCode(Moon moon, EventKind kind) {
-    return std::string(kNumerals[static_cast<std::size_t>(moon)]) + "." + kKindCodes[static_cast<std::size_t>(kind)];
+    return std::string(kNumerals[static_cast<std::size_t>(moon)]) + "." + KindCode(kind);
 }
 
 std::vector<MoonEvent> FindMoonEvents(UniversalTime from, UniversalTime until) {

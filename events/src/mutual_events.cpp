@@ -35,13 +35,6 @@ constexpr double kSpeedMargin = 1.1;
 constexpr double kSpeedAllowanceKmPerS = 1.0;
 constexpr double kNoticeableDepth = 0.01;
 
-constexpr std::array<std::pair<Moon, Moon>, 6> kPairs{{{Moon::Io, Moon::Europa},
-                                                       {Moon::Io, Moon::Ganymede},
-                                                       {Moon::Io, Moon::Callisto},
-                                                       {Moon::Europa, Moon::Ganymede},
-                                                       {Moon::Europa, Moon::Callisto},
-                                                       {Moon::Ganymede, Moon::Callisto}}};
-
 double Radius(Moon moon) {
     return kMoonRadiiKm[static_cast<std::size_t>(moon)];
 }
@@ -218,8 +211,9 @@ std::array<double, 12> MutualGeometry::Gaps(double observerDays) {
     const Scene scene = SceneAt(observerDays);
     std::array<double, 12> gaps{};
     for (std::size_t pair = 0; pair < kPairs.size(); ++pair) {
-        gaps[2 * pair] = Occultation(scene, kPairs[pair].first, kPairs[pair].second).Gap();
-        gaps[2 * pair + 1] = Eclipse(scene, kPairs[pair].first, kPairs[pair].second).Gap();
+        const auto [a, b] = kPairs[pair];
+        gaps[GapIndex(a, b, MutualKind::Occultation)] = Occultation(scene, a, b).Gap();
+        gaps[GapIndex(a, b, MutualKind::Eclipse)] = Eclipse(scene, a, b).Gap();
     }
     return gaps;
 }
@@ -239,11 +233,11 @@ public:
             gaps[k] = geometry_.Gaps(start + static_cast<double>(k) * kSampleDays);
         }
         std::vector<MutualEvent> events;
-        for (std::size_t pair = 0; pair < kPairs.size(); ++pair) {
+        for (std::size_t pair = 0; pair < detail::kPairs.size(); ++pair) {
             for (const MutualKind kind : {MutualKind::Occultation, MutualKind::Eclipse}) {
-                const std::size_t series = 2 * pair + (kind == MutualKind::Eclipse ? 1 : 0);
-                const Moon a = kPairs[pair].first;
-                const Moon b = kPairs[pair].second;
+                const Moon a = detail::kPairs[pair].first;
+                const Moon b = detail::kPairs[pair].second;
+                const std::size_t series = detail::GapIndex(a, b, kind);
                 const auto gap = [this, kind, a, b](double time) { return Gap(kind, a, b, time); };
                 const double speed =
                     (kSpeedMargin * (kOrbitalSpeedKmPerS[static_cast<std::size_t>(a)] + kOrbitalSpeedKmPerS[static_cast<std::size_t>(b)]) +

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <functional>
 #include <unordered_map>
+#include <utility>
 
+#include "events/mutual_events.hpp"
 #include "theory/galilean_theory.hpp"
 #include "theory/jupiter_geometry.hpp"
 
@@ -30,6 +32,37 @@ private:
 // not change there.
 double MinutesPer100Km(const std::function<double(double)>& gap, double begin, double end);
 
+// The six pairs of moons, each with its gaps at GapIndex: two discs' and a
+// disc's and a shadow's.
+inline constexpr std::array<std::pair<Moon, Moon>, 6> kPairs{{{Moon::Io, Moon::Europa},
+                                                              {Moon::Io, Moon::Ganymede},
+                                                              {Moon::Io, Moon::Callisto},
+                                                              {Moon::Europa, Moon::Ganymede},
+                                                              {Moon::Europa, Moon::Callisto},
+                                                              {Moon::Ganymede, Moon::Callisto}}};
+
+// Where the gaps of the two moons a and b (either way round) stand in Gaps().
+constexpr std::size_t GapIndex(Moon a, Moon b, MutualKind kind) {
+    std::size_t pair = 0;
+    while (pair + 1 < kPairs.size() && kPairs[pair] != std::pair{a, b} && kPairs[pair] != std::pair{b, a}) {
+        ++pair;
+    }
+    return 2 * pair + (kind == MutualKind::Eclipse ? 1 : 0);
+}
+static_assert([] {
+    std::array<bool, 2 * kPairs.size()> taken{};
+    for (const auto& [a, b] : kPairs) {
+        for (const MutualKind kind : {MutualKind::Occultation, MutualKind::Eclipse}) {
+            const std::size_t index = GapIndex(a, b, kind);
+            if (index >= taken.size() || taken[index] || GapIndex(b, a, kind) != index) {
+                return false;
+            }
+            taken[index] = true;
+        }
+    }
+    return true;
+}(), "each pair's two gaps have places of their own");
+
 // The four moons at one instant of the observer's clock, as the Earth sees them.
 struct Scene {
     JupiterSystem::Planet planet;
@@ -44,9 +77,8 @@ struct Scene {
 class MutualGeometry {
 public:
     Scene SceneAt(double observerDays);
-    // For each pair, Io-Europa, Io-Ganymede, Io-Callisto, Europa-Ganymede,
-    // Europa-Callisto, Ganymede-Callisto, the gap (km) between the two discs as
-    // the Earth sees them, then between one's disc and the other's penumbra:
+    // For each pair, at GapIndex, the gap (km) between the two discs as the
+    // Earth sees them and between one's disc and the other's penumbra:
     // negative while one covers or shades the other.
     std::array<double, 12> Gaps(double observerDays);
     // The Earth, the Sun and Jupiter it uses, for the search's other questions

@@ -16,7 +16,21 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("EventList", text);
 }
 
-constexpr std::array<const char*, 5> kSkyCodes{"J.Rise", "J.Culm", "J.Set", "Night.Begin", "Night.End"};
+QString SkyCode(ephemeris::SkyEventKind kind) {
+    switch (kind) {
+        case ephemeris::SkyEventKind::JupiterRise:
+            return QStringLiteral("J.Rise");
+        case ephemeris::SkyEventKind::JupiterCulmination:
+            return QStringLiteral("J.Culm");
+        case ephemeris::SkyEventKind::JupiterSet:
+            return QStringLiteral("J.Set");
+        case ephemeris::SkyEventKind::NightBegin:
+            return QStringLiteral("Night.Begin");
+        case ephemeris::SkyEventKind::NightEnd:
+            break;
+    }
+    return QStringLiteral("Night.End");
+}
 
 // "62 %", and "0.4 %" for the faint ones listed only when asked.
 QString Percent(double fraction) {
@@ -118,7 +132,7 @@ QString Code(const ListedEvent& event) {
         return QString::fromStdString(ephemeris::EventCode(moon->moon, moon->kind));
     }
     if (const auto* sky = std::get_if<ephemeris::SkyEventKind>(&event.what)) {
-        return QString::fromLatin1(kSkyCodes[static_cast<std::size_t>(*sky)]);
+        return SkyCode(*sky);
     }
     if (const ephemeris::MutualEvent* mutual = MutualOf(event)) {
         return QString::fromStdString(ephemeris::MutualCode(*mutual));

@@ -97,13 +97,13 @@ QString CalendarTime(ephemeris::UniversalTime instant) {
 // begins: the next of its moon and kind, if that is an end.
 std::optional<std::size_t> EndOf(std::size_t start, const std::vector<ListedEvent>& events) {
     const auto* begins = std::get_if<MoonEvent>(&events[start].what);
-    if (begins == nullptr || static_cast<int>(begins->kind) % 2 != 0) {
+    if (begins == nullptr || !ephemeris::Begins(begins->kind)) {
         return std::nullopt;
     }
     for (std::size_t i = start + 1; i < events.size(); ++i) {
         const auto* next = std::get_if<MoonEvent>(&events[i].what);
-        if (next != nullptr && next->moon == begins->moon && static_cast<int>(next->kind) / 2 == static_cast<int>(begins->kind) / 2) {
-            return static_cast<int>(next->kind) % 2 == 1 ? std::optional<std::size_t>(i) : std::nullopt;
+        if (next != nullptr && next->moon == begins->moon && (next->kind == begins->kind || next->kind == ephemeris::OtherEnd(begins->kind))) {
+            return next->kind != begins->kind ? std::optional<std::size_t>(i) : std::nullopt;
         }
     }
     return std::nullopt;

@@ -139,12 +139,7 @@ TEST(MutualEvents, NoneMissedNoneDoubledAgainstAScanOfAMonth) {
             inside[series] = gaps[series] < 0.0;
         }
     }
-    const auto series = [](const MutualEvent& event) {
-        const int low = std::min(static_cast<int>(event.active), static_cast<int>(event.passive));
-        const int high = std::max(static_cast<int>(event.active), static_cast<int>(event.passive));
-        const int pair = low == 0 ? high - 1 : low == 1 ? high + 1 : 5;
-        return static_cast<std::size_t>(2 * pair + (event.kind == MutualKind::Eclipse ? 1 : 0));
-    };
+    const auto series = [](const MutualEvent& event) { return detail::GapIndex(event.active, event.passive, event.kind); };
     for (const auto& [which, time] : scanned) {
         const auto matches = std::count_if(found.begin(), found.end(), [&](const MutualEvent& event) {
             return series(event) == which && event.begin <= time && time - event.begin <= kStep;

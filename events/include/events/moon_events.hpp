@@ -23,6 +23,59 @@ enum class EventKind : std::uint8_t {
     OccultationReappearance,   // Oc.R: and comes out again
 };
 
+// Whether the event begins its phenomenon (a transit, a shadow transit, an
+// eclipse, an occultation) rather than ends it, and the event at its other
+// end: Tr.I and Tr.E are one transit. Written out, so that no order of the
+// kinds above is assumed anywhere.
+constexpr bool Begins(EventKind kind) {
+    switch (kind) {
+        case EventKind::TransitIngress:
+        case EventKind::ShadowIngress:
+        case EventKind::EclipseDisappearance:
+        case EventKind::OccultationDisappearance:
+            return true;
+        case EventKind::TransitEgress:
+        case EventKind::ShadowEgress:
+        case EventKind::EclipseReappearance:
+        case EventKind::OccultationReappearance:
+            break;
+    }
+    return false;
+}
+
+constexpr EventKind OtherEnd(EventKind kind) {
+    switch (kind) {
+        case EventKind::TransitIngress:
+            return EventKind::TransitEgress;
+        case EventKind::TransitEgress:
+            return EventKind::TransitIngress;
+        case EventKind::ShadowIngress:
+            return EventKind::ShadowEgress;
+        case EventKind::ShadowEgress:
+            return EventKind::ShadowIngress;
+        case EventKind::EclipseDisappearance:
+            return EventKind::EclipseReappearance;
+        case EventKind::EclipseReappearance:
+            return EventKind::EclipseDisappearance;
+        case EventKind::OccultationDisappearance:
+            return EventKind::OccultationReappearance;
+        case EventKind::OccultationReappearance:
+            break;
+    }
+    return EventKind::OccultationDisappearance;
+}
+
+static_assert([] {
+    for (const EventKind kind : {EventKind::TransitIngress, EventKind::TransitEgress, EventKind::ShadowIngress,
+                                 EventKind::ShadowEgress, EventKind::EclipseDisappearance, EventKind::EclipseReappearance,
+                                 EventKind::OccultationDisappearance, EventKind::OccultationReappearance}) {
+        if (OtherEnd(OtherEnd(kind)) != kind || Begins(kind) == Begins(OtherEnd(kind))) {
+            return false;
+        }
+    }
+    return true;
+}(), "each kind of event has one other end, and one of the two begins");
+
 struct MoonEvent {
     UniversalTime time;  // to the millisecond, as seen from the Earth
     Moon moon;
