@@ -11,14 +11,10 @@
 #include <sstream>
 #include <vector>
 
+#include "model/trimmed.hpp"
+
 namespace ephemeris {
 namespace {
-
-std::string Trimmed(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    return first == std::string_view::npos ? std::string() : std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
-}
 
 // A zone the database holds: a plain file under the folder, named without
 // anything a POSIX rule has and a name has not.
@@ -115,7 +111,7 @@ bool IsHemisphere(char c) {
 }
 
 std::optional<Reading> ReadOne(std::string_view word, std::string& problem) {
-    std::string text = Trimmed(word);
+    std::string text(Trimmed(word));
     for (const std::string_view degree : {"\u00b0", "d"}) {
         if (const std::size_t at = text.find(degree); at != std::string::npos && at > 0 && std::isdigit(static_cast<unsigned char>(text[at - 1]))) {
             text.erase(at, degree.size());
@@ -124,19 +120,19 @@ std::optional<Reading> ReadOne(std::string_view word, std::string& problem) {
     Reading reading;
     if (!text.empty() && IsHemisphere(text.front())) {
         reading.letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text.front())));
-        text = Trimmed(std::string_view(text).substr(1));
+        text = std::string(Trimmed(std::string_view(text).substr(1)));
     } else if (!text.empty() && IsHemisphere(text.back())) {
         reading.letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text.back())));
-        text = Trimmed(std::string_view(text).substr(0, text.size() - 1));
+        text = std::string(Trimmed(std::string_view(text).substr(0, text.size() - 1)));
     }
     const std::size_t skip = text.starts_with('+') ? 1 : 0;
     const auto [end, error] = std::from_chars(text.data() + skip, text.data() + text.size(), reading.value);
     if (text.size() == skip || error != std::errc{} || end != text.data() + text.size() || !std::isfinite(reading.value)) {
-        problem = "'" + Trimmed(word) + "' is not a number of degrees";
+        problem = "'" + std::string(Trimmed(word)) + "' is not a number of degrees";
         return std::nullopt;
     }
     if (reading.letter != '\0' && (skip == 1 || reading.value < 0.0)) {
-        problem = "'" + Trimmed(word) + "' has both a sign and a letter";
+        problem = "'" + std::string(Trimmed(word)) + "' has both a sign and a letter";
         return std::nullopt;
     }
     if (reading.letter == 'S' || reading.letter == 'W') {
@@ -195,8 +191,8 @@ std::string ComputersZoneName(const std::string& zoneFolder) {
         return named(zone.starts_with('/') ? ZoneOfPath(zone) : zone);
     }
     std::ifstream file("/etc/timezone");
-    if (std::string zone; std::getline(file, zone) && !named(Trimmed(zone)).empty()) {
-        return named(Trimmed(zone));
+    if (std::string zone; std::getline(file, zone) && !named(std::string(Trimmed(zone))).empty()) {
+        return named(std::string(Trimmed(zone)));
     }
     std::error_code error;
     return named(ZoneOfPath(std::filesystem::read_symlink("/etc/localtime", error).string()));

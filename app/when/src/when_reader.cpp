@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cstdint>
 
+#include "model/trimmed.hpp"
+
 namespace app {
 namespace {
 
@@ -64,15 +66,6 @@ private:
     std::size_t at_ = 0;
 };
 
-std::string_view Trimmed(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\n\r\f\v";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
 WhenReading Problem(std::string problem) {
     return {std::nullopt, std::move(problem)};
 }
@@ -113,7 +106,7 @@ std::optional<int> ZoneOffset(Cursor& cursor, std::string& problem) {
 }  // namespace
 
 WhenReading ReadWhen(std::string_view text) {
-    Cursor cursor(Trimmed(text));
+    Cursor cursor(ephemeris::Trimmed(text));
     const std::optional<int> y = cursor.Number(4);
     const bool firstDash = cursor.Take('-');
     const std::optional<int> m = cursor.Number(2);
@@ -127,7 +120,7 @@ WhenReading ReadWhen(std::string_view text) {
     }
     const year_month_day date{year{*y}, month{static_cast<unsigned>(*m)}, day{static_cast<unsigned>(*d)}};
     if (!date.ok()) {
-        return Problem("there is no day " + TwoDigits(*d) + " in " + std::string(Trimmed(text).substr(0, 7)));
+        return Problem("there is no day " + TwoDigits(*d) + " in " + std::string(ephemeris::Trimmed(text).substr(0, 7)));
     }
     const local_days localDay{date};
     if (cursor.AtEnd()) {
