@@ -27,31 +27,7 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("ObservingLog", text);
 }
 
-QString KindWords(EventKind kind) {
-    switch (kind) {
-        case EventKind::TransitIngress:
-            return Tr("%1 starts to cross the disc");
-        case EventKind::TransitEgress:
-            return Tr("%1 finishes crossing the disc");
-        case EventKind::ShadowIngress:
-            return Tr("%1's shadow starts to cross the disc");
-        case EventKind::ShadowEgress:
-            return Tr("%1's shadow finishes crossing the disc");
-        case EventKind::EclipseDisappearance:
-            return Tr("%1 disappears into Jupiter's shadow");
-        case EventKind::EclipseReappearance:
-            return Tr("%1 reappears from Jupiter's shadow");
-        case EventKind::OccultationDisappearance:
-            return Tr("%1 disappears behind Jupiter");
-        case EventKind::OccultationReappearance:
-            break;
-    }
-    return Tr("%1 reappears from behind Jupiter");
-}
 
-bool IsOccultation(EventKind kind) {
-    return kind == EventKind::OccultationDisappearance || kind == EventKind::OccultationReappearance;
-}
 
 // RFC 4180: a field with a comma, a quote or a line break goes in quotes, its quotes doubled.
 QString CsvField(QString field) {
@@ -122,40 +98,7 @@ QString MutualTimes(const ListedEvent& event, Clock clock) {
     return Tr(" (deepest %1, over %2)").arg(at(mutual->maximum), at(mutual->end));
 }
 
-namespace {
 
-QString PhenomenonWords(const MoonEvent& event) {
-    const QString moon = MoonName(event.moon);
-    switch (event.kind) {
-        case EventKind::TransitIngress:
-            return Tr("%1 crosses Jupiter").arg(moon);
-        case EventKind::ShadowIngress:
-            return Tr("%1's shadow crosses Jupiter").arg(moon);
-        case EventKind::EclipseDisappearance:
-            return Tr("%1 in Jupiter's shadow").arg(moon);
-        default:
-            break;
-    }
-    return Tr("%1 behind Jupiter").arg(moon);
-}
-
-}  // namespace
-
-QString MoonName(ephemeris::Moon moon) {
-    static const std::array<const char*, 4> kNames{"Io", "Europa", "Ganymede", "Callisto"};
-    return Tr(kNames[static_cast<std::size_t>(moon)]);
-}
-
-QString EventWords(const MoonEvent& event) {
-    const QString moon = MoonName(event.moon);
-    QString words = KindWords(event.kind).arg(moon);
-    if (!event.visible) {
-        words += QLatin1Char(' ') + (IsOccultation(event.kind) ? Tr("(unseen: %1 is in Jupiter's shadow)")
-                                                                : Tr("(unseen: %1 is behind Jupiter)"))
-                                        .arg(moon);
-    }
-    return words;
-}
 
 ClockReading ReadClock(ephemeris::UniversalTime instant, Clock clock) {
     const ephemeris::Instant fields = clock == Clock::Universal ? ephemeris::Instant{instant.time_since_epoch()}

@@ -18,6 +18,7 @@
 
 #include "events_dialog.hpp"
 #include "lists/event_list.hpp"
+#include "lists/event_words.hpp"
 #include "settings/view_settings.hpp"
 #include "support.hpp"
 #include "window/form1.hpp"

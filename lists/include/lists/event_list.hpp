@@ -65,16 +65,6 @@ QStringList MutualCodesAt(ephemeris::UniversalTime instant);
 // Those of the events that can be seen from their place.
 std::vector<ListedEvent> OnlySeenFromHere(std::vector<ListedEvent> events);
 
-// "II.Sh.I", "J.Rise", "Night.Begin", "GRS", "2O1P".
-QString Code(const ListedEvent& event);
-// The moon's name for a moon's event (for a mutual event, the moon that
-// loses light), empty for the others.
-QString MoonOf(const ListedEvent& event);
-// The event in words: "Io's shadow starts to cross the disc", "Jupiter rises",
-// "the Great Red Spot on the central meridian", "Europa passes in front of
-// Io: Io loses 62 % of its light", with why a moon's event cannot be seen
-// where it cannot.
-QString Words(const ListedEvent& event);
 // A mutual event's maximum and end, if it is one.
 const ephemeris::MutualEvent* MutualOf(const ListedEvent& event);
 // Whether it can be seen from the place (nothing where none is known): a

@@ -10,6 +10,7 @@
 #include "events/moon_events.hpp"
 #include "events/observer_place.hpp"
 #include "lists/event_list.hpp"
+#include "lists/event_words.hpp"
 #include "model/satellite_model.hpp"
 
 namespace lists {
@@ -17,12 +18,6 @@ namespace lists {
 // What the window and the command line write for an observer's log: the
 // offsets of one instant, and lists of the moons' events in words, as text,
 // CSV (RFC 4180) or an iCalendar file (RFC 5545).
-
-QString MoonName(ephemeris::Moon moon);
-
-// The event in words, "Io's shadow starts to cross the disc"; for one that
-// cannot be seen, why: "(unseen: Io is in Jupiter's shadow)".
-QString EventWords(const ephemeris::MoonEvent& event);
 
 // How times are written: on the computer's own clock (its zone, as the window
 // reads it) or in universal time.
