@@ -11,7 +11,8 @@
 
 namespace ephemeris {
 
-// The moons' radii (km), as the campaigns that time their mutual events use them.
+// The moons' mean radii (km, NASA's Jovian Satellite Fact Sheet), as the
+// campaigns that time their mutual events use them.
 inline constexpr std::array<double, 4> kMoonRadiiKm{1821.6, 1560.8, 2631.2, 2410.3};
 
 // One moon hiding another from the Earth, or shading it from the Sun.
