@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "horizon.hpp"
+#include "model/floating_point_guard.hpp"
 #include "root_finding.hpp"
 #include "theory/erfa_library.hpp"
 #include "theory/jupiter_geometry.hpp"
@@ -81,16 +82,8 @@ double CentralMeridian(JupiterSystem& system, double observerDays) {
     return detail::Erfa().anp((kSystemIIAtJ2000 + kSystemIIRate * emitted - earth) * kDegree) / kDegree;
 }
 
-}  // namespace
-
-Altitudes AltitudesAt(UniversalTime instant, const Coordinates& place) {
-    Sky sky(place);
-    return sky.AltitudesAt(detail::ObserverDays(instant));
-}
-
-JupiterDisc JupiterDiscAt(UniversalTime instant) {
+JupiterDisc DiscAt(double days) {
     JupiterSystem system;
-    const double days = detail::ObserverDays(instant);
     const JupiterSystem::FromEarth seen = system.SeenFromEarth(days);
     const double distance = detail::Length(seen.jupiter);
     const double phase = PhaseAngle(seen) / kDegree;
@@ -98,9 +91,8 @@ JupiterDisc JupiterDiscAt(UniversalTime instant) {
     return {2.0 * system.View(days).equatorialRadiusArcmin * 60.0, magnitude};
 }
 
-std::vector<SkyEvent> FindSkyEvents(UniversalTime from, UniversalTime until, const Coordinates& place) {
-    const double first = detail::ObserverDays(from);
-    const double last = detail::ObserverDays(std::max(from, until - std::chrono::milliseconds(1)));
+// The sky's events from observer day `first` to `last`, in order of time.
+std::vector<SkyEvent> SkyEventsBetween(double first, double last, const Coordinates& place) {
     Sky sky(place);
     const double start = first - kSampleDays;
     const auto count = static_cast<std::size_t>(std::ceil((last - start) / kSampleDays)) + 2;
@@ -113,12 +105,12 @@ std::vector<SkyEvent> FindSkyEvents(UniversalTime from, UniversalTime until, con
     }
     std::vector<std::pair<double, SkyEventKind>> found;
     SkyCrossings(rising, start, [&sky](double t) { return sky.Altitude(sky.At(t).jupiter) - kRiseAltitude; },
-              SkyEventKind::JupiterRise, SkyEventKind::JupiterSet, found);
+                 SkyEventKind::JupiterRise, SkyEventKind::JupiterSet, found);
     SkyCrossings(night, start, [&sky](double t) { return sky.Altitude(sky.At(t).sun) - kNightSunAltitude; },
-              SkyEventKind::NightEnd, SkyEventKind::NightBegin, found);
+                 SkyEventKind::NightEnd, SkyEventKind::NightBegin, found);
     std::vector<std::pair<double, SkyEventKind>> meridians;
     SkyCrossings(meridian, start, [&sky](double t) { return std::sin(sky.At(t).jupiter.hourAngle); },
-              SkyEventKind::JupiterCulmination, SkyEventKind::JupiterCulmination, meridians);
+                 SkyEventKind::JupiterCulmination, SkyEventKind::JupiterCulmination, meridians);
     for (const auto& [time, kind] : meridians) {
         // The upper culmination (on the meridian above the pole), with Jupiter up.
         if (const Sky::Bodies bodies = sky.At(time);
@@ -133,36 +125,77 @@ std::vector<SkyEvent> FindSkyEvents(UniversalTime from, UniversalTime until, con
         }
     }
     std::sort(events.begin(), events.end(), [](const SkyEvent& a, const SkyEvent& b) { return a.time < b.time; });
-    std::erase_if(events, [from, until](const SkyEvent& event) { return event.time < from || event.time >= until; });
     return events;
 }
 
-double CentralMeridianSystemII(UniversalTime instant) {
-    JupiterSystem system;
-    return CentralMeridian(system, detail::ObserverDays(instant));
-}
-
-std::vector<UniversalTime> FindMeridianTransits(UniversalTime from, UniversalTime until, double longitude) {
-    const double first = detail::ObserverDays(from);
-    const double last = detail::ObserverDays(std::max(from, until - std::chrono::milliseconds(1)));
+// The observer days from `first` to `last` and a little beyond when a feature
+// at System II `longitude` crosses the central meridian.
+std::vector<double> MeridianTransits(double first, double last, double longitude) {
     JupiterSystem system;
     const auto behind = [&system, longitude](double days) {  // degrees the feature has yet to turn to the meridian
         return std::remainder(longitude - CentralMeridian(system, days), 360.0);
     };
-    std::vector<UniversalTime> transits;
+    std::vector<double> transits;
     const double period = 360.0 / kSystemIIRate;
     for (double t = first - period; t < last + period; t += period / 4.0) {
         const double a = behind(t);
         const double b = behind(t + period / 4.0);
         if (a > 0.0 && b <= 0.0 && a - b < 180.0) {  // past the meridian, not across the far side
-            const double transit = detail::Root(behind, t, t + period / 4.0, kTimeTolerance);
-            const UniversalTime at = detail::UniversalTimeOf(transit);
-            if (at >= from && at < until) {
-                transits.push_back(at);
-            }
+            transits.push_back(detail::Root(behind, t, t + period / 4.0, kTimeTolerance));
         }
     }
     return transits;
+}
+
+// `compute`'s result, under the floating-point guard that names `routine`
+// in the ArithmeticFault it throws.
+template <typename Compute>
+auto Guarded(const char* routine, Compute compute) {
+    detail::FloatingPointGuard guard;
+    auto result = compute();
+    guard.Finish(routine);
+    return result;
+}
+
+}  // namespace
+
+Altitudes AltitudesAt(UniversalTime instant, const Coordinates& place) {
+    const double days = detail::ObserverDays(instant);
+    return Guarded("AltitudesAt", [&] { return Sky(place).AltitudesAt(days); });
+}
+
+JupiterDisc JupiterDiscAt(UniversalTime instant) {
+    const double days = detail::ObserverDays(instant);
+    return Guarded("JupiterDiscAt", [days] { return DiscAt(days); });
+}
+
+std::vector<SkyEvent> FindSkyEvents(UniversalTime from, UniversalTime until, const Coordinates& place) {
+    const double first = detail::ObserverDays(from);
+    const double last = detail::ObserverDays(std::max(from, until - std::chrono::milliseconds(1)));
+    std::vector<SkyEvent> events = Guarded("FindSkyEvents", [&] { return SkyEventsBetween(first, last, place); });
+    std::erase_if(events, [from, until](const SkyEvent& event) { return event.time < from || event.time >= until; });
+    return events;
+}
+
+double CentralMeridianSystemII(UniversalTime instant) {
+    const double days = detail::ObserverDays(instant);
+    return Guarded("CentralMeridianSystemII", [days] {
+        JupiterSystem system;
+        return CentralMeridian(system, days);
+    });
+}
+
+std::vector<UniversalTime> FindMeridianTransits(UniversalTime from, UniversalTime until, double longitude) {
+    const double first = detail::ObserverDays(from);
+    const double last = detail::ObserverDays(std::max(from, until - std::chrono::milliseconds(1)));
+    std::vector<double> transits = Guarded("FindMeridianTransits", [=] { return MeridianTransits(first, last, longitude); });
+    std::vector<UniversalTime> times;
+    for (const double transit : transits) {
+        if (const UniversalTime at = detail::UniversalTimeOf(transit); at >= from && at < until) {
+            times.push_back(at);
+        }
+    }
+    return times;
 }
 
 }  // namespace ephemeris

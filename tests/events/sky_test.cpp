@@ -11,6 +11,7 @@
 #include "events/jupiter_sky.hpp"
 #include "events/observer_place.hpp"
 #include "horizon.hpp"
+#include "model/arithmetic_fault.hpp"
 #include "root_finding.hpp"
 #include "support.hpp"
 #include "theory/jupiter_geometry.hpp"
@@ -210,6 +211,14 @@ TEST(JupiterSky, NeverSetsNearThePoleItLeansTo) {
         << "and the Sun never comes up to 12 degrees below in the polar night";
     const std::vector<SkyEvent> south = FindSkyEvents(from, until, {-80.0, 0.0});
     EXPECT_TRUE(std::none_of(south.begin(), south.end(), [](const SkyEvent& e) { return e.kind != SkyEventKind::NightBegin && e.kind != SkyEventKind::NightEnd; }));
+}
+
+// A place that is no place (a latitude not a number) is refused by the
+// arithmetic's guard, not answered with altitudes that are not numbers.
+TEST(JupiterSky, AFaultyPlaceIsAnArithmeticFault) {
+    const Coordinates nowhere{std::nan(""), 0.0};
+    EXPECT_THROW(AltitudesAt(At(2026y / 12 / 10), nowhere), ArithmeticFault);
+    EXPECT_THROW(FindSkyEvents(At(2026y / 12 / 10), At(2026y / 12 / 11), nowhere), ArithmeticFault);
 }
 
 // ---- The Great Red Spot --------------------------------------------------------------

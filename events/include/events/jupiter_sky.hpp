@@ -12,7 +12,9 @@ namespace ephemeris {
 // Jupiter and the Sun over a place on the Earth, the Great Red Spot on the
 // planet: the same Earth, Sun and Jupiter as the precise engine's (ERFA, light
 // time, TT - UT), with ERFA's precession-nutation (IAU 2000B), sidereal time
-// and refraction. Every function throws OutsidePreciseYears outside 1600-2500.
+// and refraction. Every function throws OutsidePreciseYears outside 1600-2500,
+// and ArithmeticFault if the arithmetic raises invalid operation, division by
+// zero or overflow: a NaN never passes silently.
 
 // Altitudes in degrees of the bodies' centres above the horizon of `place`:
 // Jupiter's as it is seen, refracted by a standard atmosphere (ERFA's

@@ -65,7 +65,9 @@ std::string MutualCode(const MutualEvent& event);
 // ComputePreciseView; the Sun a disc of 695700 km. No event is missed, however
 // short: each close approach of two moons, or of one and another's shadow, is
 // found first and its contacts after; approaches whose discs never part are
-// one event. Throws OutsidePreciseYears unless both ends lie within 1600-2500.
+// one event. Throws OutsidePreciseYears unless both ends lie within 1600-2500,
+// and ArithmeticFault if the arithmetic raises invalid operation, division by
+// zero or overflow.
 std::vector<MutualEvent> FindMutualEvents(UniversalTime from, UniversalTime until);
 
 // Whether an event is worth listing: seen (not hidden) and at least 1 % deep.
