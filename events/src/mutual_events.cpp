@@ -293,8 +293,22 @@ private:
 
     MutualEvent Describe(MutualKind kind, Moon a, Moon b, double begin, double end) {
         const auto gap = [this, kind, a, b](double time) { return Gap(kind, a, b, time); };
-        // The closest approach: the lowest of samples a minute apart, refined,
-        // so that a stretch with two approaches takes the deeper.
+        const double maximum = Deepest(gap, begin, end);
+        MutualEvent event{a, b, kind, MutualShape::Partial, detail::UniversalTimeOf(begin), detail::UniversalTimeOf(maximum),
+                          detail::UniversalTimeOf(end), std::nullopt, std::nullopt, 0.0, 0.0, false, false};
+        if (kind == MutualKind::Occultation) {
+            DescribeOccultation(event, maximum);
+        } else {
+            DescribeEclipse(event, begin, maximum, end);
+        }
+        event.nearLimb = geometry_.System().Sight(event.passive, maximum).sight.MissSquared() < 4.0;
+        event.minutesPer100Km = detail::MinutesPer100Km(gap, begin, end);
+        return event;
+    }
+
+    // The closest approach: the lowest of samples a minute apart, refined, so
+    // that a stretch with two approaches takes the deeper.
+    static double Deepest(const std::function<double(double)>& gap, double begin, double end) {
         const int steps = std::max(2, static_cast<int>((end - begin) * 1440.0));
         double lowest = begin;
         double lowestGap = gap(begin);
@@ -306,29 +320,30 @@ private:
             }
         }
         const double width = (end - begin) / steps;
-        const double maximum = detail::Below(gap, -1e300, std::max(begin, lowest - width), std::min(end, lowest + width),
-                                             kMaximumTolerance);
+        return detail::Below(gap, -1e300, std::max(begin, lowest - width), std::min(end, lowest + width), kMaximumTolerance);
+    }
 
-        const Scene scene = SceneAt(maximum);
-        MutualEvent event{a, b, kind, MutualShape::Partial, detail::UniversalTimeOf(begin), detail::UniversalTimeOf(maximum),
-                          detail::UniversalTimeOf(end), std::nullopt, std::nullopt, 0.0, 0.0, false, false};
-        if (kind == MutualKind::Occultation) {
-            const OccultationView view = Occultation(scene, a, b);
-            std::tie(event.active, event.passive, event.shape, event.depth) = std::tuple{view.front, view.back, view.Shape(), view.Depth()};
-            event.hidden = Hidden(view.back, maximum) || Hidden(view.front, maximum);
-        } else {
-            const EclipseView view = Eclipse(scene, a, b);
-            std::tie(event.active, event.passive, event.shape, event.depth) = std::tuple{view.caster, view.shaded, view.Shape(), view.Depth()};
-            event.hidden = Hidden(view.shaded, maximum);
-            if (view.Umbra() > 0.0 && view.UmbraGap() < 0.0) {
-                const auto umbraGap = [this, a, b](double time) { return Eclipse(SceneAt(time), a, b).UmbraGap(); };
-                event.umbraBegin = detail::UniversalTimeOf(detail::Root(umbraGap, begin, maximum, kResolutionDays));
-                event.umbraEnd = detail::UniversalTimeOf(detail::Root(umbraGap, maximum, end, kResolutionDays));
-            }
+    // Which moon is in front at the maximum, how it covers the other, and
+    // whether either is hidden then.
+    void DescribeOccultation(MutualEvent& event, double maximum) {
+        const OccultationView view = Occultation(SceneAt(maximum), event.active, event.passive);
+        std::tie(event.active, event.passive, event.shape, event.depth) = std::tuple{view.front, view.back, view.Shape(), view.Depth()};
+        event.hidden = Hidden(view.back, maximum) || Hidden(view.front, maximum);
+    }
+
+    // Which moon casts the shadow, how it covers the other, whether that one
+    // is hidden, and the umbra's contacts where it reaches the moon.
+    void DescribeEclipse(MutualEvent& event, double begin, double maximum, double end) {
+        const Moon a = event.active;
+        const Moon b = event.passive;
+        const EclipseView view = Eclipse(SceneAt(maximum), a, b);
+        std::tie(event.active, event.passive, event.shape, event.depth) = std::tuple{view.caster, view.shaded, view.Shape(), view.Depth()};
+        event.hidden = Hidden(view.shaded, maximum);
+        if (view.Umbra() > 0.0 && view.UmbraGap() < 0.0) {
+            const auto umbraGap = [this, a, b](double time) { return Eclipse(SceneAt(time), a, b).UmbraGap(); };
+            event.umbraBegin = detail::UniversalTimeOf(detail::Root(umbraGap, begin, maximum, kResolutionDays));
+            event.umbraEnd = detail::UniversalTimeOf(detail::Root(umbraGap, maximum, end, kResolutionDays));
         }
-        event.nearLimb = geometry_.System().Sight(event.passive, maximum).sight.MissSquared() < 4.0;
-        event.minutesPer100Km = detail::MinutesPer100Km(gap, begin, end);
-        return event;
     }
 
     bool Hidden(Moon moon, double time) {

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "events/jupiter_sky.hpp"
 #include "lists/event_list.hpp"
@@ -232,65 +234,91 @@ QString EventsCalendar(const std::vector<ListedEvent>& events, const QDateTime& 
     return QString::fromUtf8(calendar + Folded(QStringLiteral("END:VCALENDAR")));
 }
 
-QString NightSummary(const ephemeris::Place& place, ephemeris::UniversalTime from, Clock clock) {
-    using std::chrono::hours;
-    const ephemeris::Coordinates at{place.latitude, place.longitude};
-    // Long enough for the night begun on the first day to end, and Jupiter risen
-    // in it to set, but no further than the years the engine computes.
-    const ephemeris::UniversalTime lookedTo = std::min(from + hours{48}, ephemeris::kPreciseEnd);
-    const std::vector<ephemeris::SkyEvent> sky = ephemeris::FindSkyEvents(from, lookedTo, at);
-    const auto next = [&sky](ephemeris::SkyEventKind kind, ephemeris::UniversalTime after) -> const ephemeris::SkyEvent* {
-        const auto found = std::find_if(sky.begin(), sky.end(), [&](const ephemeris::SkyEvent& event) {
-            return event.kind == kind && event.time >= after && event.time < after + hours{24};
+namespace {
+
+using ephemeris::SkyEvent;
+using ephemeris::SkyEventKind;
+
+// The sky's events of a place from an instant on, for two days: long enough
+// for the night begun on the first to end and for Jupiter risen in it to set,
+// but no further than the years the engine computes.
+struct SkyDays {
+    SkyDays(const ephemeris::Coordinates& at, ephemeris::UniversalTime from)
+        : from(from), lookedTo(std::min(from + std::chrono::hours{48}, ephemeris::kPreciseEnd)),
+          events(ephemeris::FindSkyEvents(from, lookedTo, at)), sunThen(ephemeris::AltitudesAt(from, at).sun) {}
+
+    // The first of that kind within a day after `after`, or none.
+    [[nodiscard]] const SkyEvent* Next(SkyEventKind kind, ephemeris::UniversalTime after) const {
+        const auto found = std::find_if(events.begin(), events.end(), [&](const SkyEvent& event) {
+            return event.kind == kind && event.time >= after && event.time < after + std::chrono::hours{24};
         });
-        return found == sky.end() ? nullptr : &*found;
-    };
-    const auto shown = [clock](const ephemeris::SkyEvent& event) {
-        const ClockReading reading = ReadClock(ToTheMinute(event.time), clock);
-        return reading.Shown(QStringLiteral("HH:mm"));
-    };
-    const ephemeris::Altitudes then = ephemeris::AltitudesAt(from, at);
-    QString night;
-    const ephemeris::SkyEvent* falls = next(ephemeris::SkyEventKind::NightBegin, from);
-    const ephemeris::SkyEvent* ends = falls != nullptr ? next(ephemeris::SkyEventKind::NightEnd, falls->time) : nullptr;
+        return found == events.end() ? nullptr : &*found;
+    }
+
+    ephemeris::UniversalTime from;
+    ephemeris::UniversalTime lookedTo;
+    std::vector<SkyEvent> events;
+    double sunThen;  // the Sun's altitude at `from`
+};
+
+QString Shown(const SkyEvent& event, Clock clock) {
+    return ReadClock(ToTheMinute(event.time), clock).Shown(QStringLiteral("HH:mm"));
+}
+
+// "night from 18:18 WET to 06:41 WET (the Sun 12 degrees down)", or why there is none.
+QString NightWords(const SkyDays& sky, Clock clock) {
+    const QString degrees = QString::number(-ephemeris::kNightSunAltitude);
+    const SkyEvent* falls = sky.Next(SkyEventKind::NightBegin, sky.from);
+    const SkyEvent* ends = falls != nullptr ? sky.Next(SkyEventKind::NightEnd, falls->time) : nullptr;
     if (falls != nullptr && ends != nullptr) {
-        night = Tr("night from %1 to %2 (the Sun %3 degrees down)")
-                    .arg(shown(*falls), shown(*ends), QString::number(-ephemeris::kNightSunAltitude));
-    } else if (falls == nullptr && next(ephemeris::SkyEventKind::NightEnd, from) == nullptr) {
-        night = (then.sun < ephemeris::kNightSunAltitude ? Tr("dark all day (the Sun more than %1 degrees down)")
-                                                         : Tr("no night (the Sun not %1 degrees down)"))
-                    .arg(-ephemeris::kNightSunAltitude);
-    } else {
-        night = Tr("night falls or ends, not both, within the day");
+        return Tr("night from %1 to %2 (the Sun %3 degrees down)").arg(Shown(*falls, clock), Shown(*ends, clock), degrees);
     }
-    // Jupiter's passage over the sky in the day: risen (or already up), highest, set.
-    const ephemeris::SkyEvent* rise = next(ephemeris::SkyEventKind::JupiterRise, from);
-    const ephemeris::UniversalTime up = rise != nullptr ? rise->time : from;
-    QStringList jupiter;
+    if (falls == nullptr && sky.Next(SkyEventKind::NightEnd, sky.from) == nullptr) {
+        return (sky.sunThen < ephemeris::kNightSunAltitude ? Tr("dark all day (the Sun more than %1 degrees down)")
+                                                           : Tr("no night (the Sun not %1 degrees down)"))
+            .arg(degrees);
+    }
+    return Tr("night falls or ends, not both, within the day");
+}
+
+// Jupiter's passage over the sky in the day: "rises 21:02 WET, is highest
+// 04:40 WET at 64.6°, sets 12:18 WET", and when it is highest, if it is.
+std::pair<QString, const SkyEvent*> JupiterWords(const SkyDays& sky, Clock clock) {
+    const SkyEvent* rise = sky.Next(SkyEventKind::JupiterRise, sky.from);
+    const ephemeris::UniversalTime up = rise != nullptr ? rise->time : sky.from;  // risen, or already up
+    const SkyEvent* highest = sky.Next(SkyEventKind::JupiterCulmination, up);
+    const SkyEvent* set = sky.Next(SkyEventKind::JupiterSet, up);
+    QStringList words;
     if (rise != nullptr) {
-        jupiter << Tr("rises %1").arg(shown(*rise));
+        words << Tr("rises %1").arg(Shown(*rise, clock));
     }
-    const ephemeris::SkyEvent* highest = next(ephemeris::SkyEventKind::JupiterCulmination, up);
     if (highest != nullptr) {
-        jupiter << Tr("is highest %1 at %2").arg(shown(*highest), Degrees(highest->altitudes.jupiter));
+        words << Tr("is highest %1 at %2").arg(Shown(*highest, clock), Degrees(highest->altitudes.jupiter));
     }
-    const ephemeris::SkyEvent* set = next(ephemeris::SkyEventKind::JupiterSet, up);
     if (set != nullptr) {
-        jupiter << Tr("sets %1").arg(shown(*set));
+        words << Tr("sets %1").arg(Shown(*set, clock));
     }
     // Culmination is listed only while Jupiter is up, so with neither rising nor
     // setting in the day it tells the planet that never sets from the one that
     // never rises.
     if (rise == nullptr && set == nullptr) {
-        jupiter.prepend(highest != nullptr ? Tr("never sets") : Tr("does not rise"));
+        words.prepend(highest != nullptr ? Tr("never sets") : Tr("does not rise"));
     }
-    const ephemeris::JupiterDisc disc =
-        ephemeris::JupiterDiscAt(highest != nullptr ? highest->time : std::min(from + hours{12}, lookedTo - std::chrono::milliseconds{1}));
+    return {words.join(QStringLiteral(", ")), highest};
+}
+
+}  // namespace
+
+QString NightSummary(const ephemeris::Place& place, ephemeris::UniversalTime from, Clock clock) {
+    const SkyDays sky({place.latitude, place.longitude}, from);
+    const auto [jupiter, highest] = JupiterWords(sky, clock);
+    const ephemeris::JupiterDisc disc = ephemeris::JupiterDiscAt(
+        highest != nullptr ? highest->time : std::min(from + std::chrono::hours{12}, sky.lookedTo - std::chrono::milliseconds{1}));
     const QString coordinates = CoordinatesText(place);
     const QString where = place.name.empty() ? coordinates : Tr("%1 (%2)").arg(QString::fromStdString(place.name), coordinates);
     // One arg() for all: a chained one would fill a "%1" the user typed in the place's name.
     return Tr("%1: %2.\nJupiter %3; %4\u2033 across, magnitude %5.\n")
-        .arg(where, night, jupiter.join(QStringLiteral(", ")), QString::number(disc.diameterArcsec, 'f', 1),
+        .arg(where, NightWords(sky, clock), jupiter, QString::number(disc.diameterArcsec, 'f', 1),
              QString::number(disc.magnitude, 'f', 1));
 }
 
