@@ -11,8 +11,6 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMessageBox>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -22,6 +20,7 @@
 #include "caption_fit.hpp"
 #include "events_dialog.hpp"
 #include "focus_frame_style.hpp"
+#include "jupiter_plot.hpp"
 #include "lists/event_list.hpp"
 #include "lists/instant_conversion.hpp"
 #include "lists/observing_log.hpp"
@@ -43,7 +42,6 @@ constexpr int kAnimationIntervalMs = 100;
 constexpr int kTrackingIntervalMs = 1000;
 constexpr short kCenterY = 150;
 constexpr double kMillisecondsPerMinute = 60000.0;
-constexpr qreal kPaintStripRows = 16.0;
 
 // An interval of 0 means no ticks, where QTimer would fire continuously.
 void SetInterval(QTimer& timer, int milliseconds) {
@@ -85,10 +83,10 @@ Form1::Form1(Environment environment, QWidget* parent)
     focusFrameStyle->setParent(this);
     ui->Check1->setStyle(focusFrameStyle);
     ui->Check2->setStyle(focusFrameStyle);
+    plot_ = new window::JupiterPlot(*this);
     Timer1 = CreateTimer(*this, "Timer1");
     Timer2 = CreateTimer(*this, "Timer2");
     ConnectHandlers();
-    RebuildSurface();
 
     ui->Command1->setFocus();
     RunHandler([this] { Form_Load(); });
@@ -140,6 +138,7 @@ void Form1::Form_Load() {
     state_.CenterX = static_cast<short>(std::nearbyint(static_cast<float>(ScaleWidth()) / 2.0F));
     state_.CenterY = kCenterY;
     state_.DegToRad = ephemeris::DegToRad;
+    plot_->SetCentre({state_.CenterX, state_.CenterY});
 
     // The picture is an odd number of pixels wide: its middle column goes on
     // the centre column, where the disc is drawn.
@@ -151,32 +150,11 @@ void Form1::Form_Load() {
 
 void Form1::PlotJupiter(const QDateTime& TheTime) {
     const Plotted plotted = Compute(TheTime, PlottedInstant(TheTime));
-    const window::MoonOffsets& x = plotted.radii;
-
-    window::PlotDrawing plot(surface_, PlotCentre(), view_);
-    QRegion drawn;
-    if (view_.moonNames) {  // before the ring, which comes back whole where a name's box crossed it
-        drawn += plot.EraseNames(state_.LastOffset, BackColor());
-    }
-    drawn += plot.Planet();
-    for (const double last : state_.LastOffset) {
-        drawn += plot.Dot(last, BackColor());
-    }
-    for (std::size_t moon = 0; moon < x.size(); ++moon) {
-        drawn += plot.Dot(x[moon], window::ColoursOf(view_).moons[moon]);
-    }
-    if (view_.moonNames) {
-        drawn += plot.Names(x);
-    }
-    if (!ui->Image1->isHidden()) {  // over the plot, as the picture's control is
-        drawn += plot.Picture(picture_);
-    }
-
+    plot_->Plot(state_.LastOffset, plotted.radii);
     plotted_ = plotted;
     ShowOffsets();
-    state_.LastOffset = x;
+    state_.LastOffset = plotted.radii;
     ui->actionCopyOffsets->setEnabled(true);
-    update(drawn);
     qCDebug(lcPlot) << "plotted" << TheTime.toString(ui->DTPicker1->displayFormat());
 }
 
@@ -235,78 +213,62 @@ ephemeris::UniversalTime Form1::PlottedInstant(const QDateTime& TheTime) const {
     return ephemeris::UniversalTime{ephemeris::LocalToUT(wallClock).time_since_epoch()};
 }
 
-QPoint Form1::PlotCentre() const {
-    return {state_.CenterX, state_.CenterY};
-}
-
-void Form1::RebuildSurface() {
-    const qreal ratio = devicePixelRatioF();
-    // The window's fixed size: its layout never follows a change of size.
-    surface_ = QImage(minimumSize() * ratio, QImage::Format_RGB32);
-    surface_.setDevicePixelRatio(ratio);
-    surface_.fill(BackColor());
-    if (plotted_) {
-        window::PlotDrawing plot(surface_, PlotCentre(), view_);
-        plot.Sides();
-        plot.Planet();
-        for (std::size_t moon = 0; moon < state_.LastOffset.size(); ++moon) {
-            plot.Dot(state_.LastOffset[moon], window::ColoursOf(view_).moons[moon]);
-        }
-        if (view_.moonNames) {
-            plot.Names(state_.LastOffset);
-        }
-        if (!ui->Image1->isHidden()) {
-            plot.Picture(picture_);
-        }
-    }
-    update();
-}
-
 void Form1::SetView(settings::ViewOptions view, bool save) {
     if (view == view_) {
         return;
     }
-    // The last plot's instant again, from the other theory. Where that theory
-    // cannot compute it (the precise one stops at 2500), the message says so
-    // and the view keeps the theory it had, shown, checked and saved.
     if (view.precisePositions != view_.precisePositions && plotted_) {
-        const bool had = view_.precisePositions;
-        view_.precisePositions = view.precisePositions;
-        bool computed = false;
-        RunHandler([this, &computed] {
-            plotted_ = Compute(plotted_->wallClock, plotted_->universal);
-            state_.LastOffset = plotted_->radii;
-            computed = true;
-        });
-        view.precisePositions = view_.precisePositions = computed ? view.precisePositions : had;
+        view.precisePositions = ReplotWithTheory(view.precisePositions);
     }
     if (view.nightColours != view_.nightColours) {
-        nightColours_->Restore();
-        if (view.nightColours) {
-            const std::array<QLabel*, 4> captions{ui->Label3, ui->Label4, ui->Label5, ui->Label6};
-            std::vector<std::pair<QWidget*, QColor>> widgets{{this, window::NightPalette().color(QPalette::WindowText)}};
-            for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                const auto caption = std::find(captions.begin(), captions.end(), child);
-                widgets.emplace_back(child, caption == captions.end() ? widgets.front().second
-                                                                      : window::ColoursOf(view).moons[caption - captions.begin()]);
-            }
-            widgets.emplace_back(ui->DTPicker1->calendarWidget(), widgets.front().second);
-            nightColours_->Apply(*this, widgets);
-        }
+        ApplyNightColours(view);
     }
     view_ = view;
     ui->actionMirrorEastWest->setChecked(view.mirrored);
     ui->actionNightColours->setChecked(view.nightColours);
     ui->actionMoonNames->setChecked(view.moonNames);
     ui->actionPrecisePositions->setChecked(view.precisePositions);
-    PreparePicture();
-    RebuildSurface();
+    plot_->Redraw(view_, plotted_ ? std::optional(state_.LastOffset) : std::nullopt);
     if (plotted_) {
         ShowOffsets();
     }
     if (save) {
         settings::SaveViewOptions(view_);
     }
+}
+
+// The last plot's instant again, from the other theory. Where that theory
+// cannot compute it (the precise one stops at 2500), the message says so and
+// the view keeps the theory it had. Returns the theory now shown.
+bool Form1::ReplotWithTheory(bool precise) {
+    const bool had = view_.precisePositions;
+    view_.precisePositions = precise;
+    bool computed = false;
+    RunHandler([this, &computed] {
+        plotted_ = Compute(plotted_->wallClock, plotted_->universal);
+        state_.LastOffset = plotted_->radii;
+        computed = true;
+    });
+    view_.precisePositions = computed ? precise : had;
+    return view_.precisePositions;
+}
+
+// Dim red on black for the whole window, each moon's caption in its own red,
+// or today's colours back.
+void Form1::ApplyNightColours(const settings::ViewOptions& view) {
+    nightColours_->Restore();
+    if (!view.nightColours) {
+        return;
+    }
+    const std::array<QLabel*, 4> captions{ui->Label3, ui->Label4, ui->Label5, ui->Label6};
+    std::vector<std::pair<QWidget*, QColor>> widgets{{this, window::NightPalette().color(QPalette::WindowText)}};
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const auto caption = std::find(captions.begin(), captions.end(), child);
+        widgets.emplace_back(child, caption == captions.end() ? widgets.front().second
+                                                              : window::ColoursOf(view).moons[caption - captions.begin()]);
+    }
+    widgets.emplace_back(ui->DTPicker1->calendarWidget(), widgets.front().second);
+    nightColours_->Apply(*this, widgets);
 }
 
 // One line for an observing log: the plotted date and time as the picker shows
@@ -348,32 +310,6 @@ void Form1::ShowInstant(ephemeris::UniversalTime instant) {
     ui->DTPicker1->setDateTime(lists::ToDateTime(local));
     present_ = PresentMoment{local, instant};
     PlotJupiter(ui->DTPicker1->dateTime());
-}
-
-bool Form1::event(QEvent* event) {
-    // Moved to a screen of another pixel ratio: the last plot again, sharp.
-    bool ratioMayChange = event->type() == QEvent::ScreenChangeInternal;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
-    ratioMayChange = ratioMayChange || event->type() == QEvent::DevicePixelRatioChange;
-#endif
-    if (ratioMayChange && surface_.devicePixelRatio() != devicePixelRatioF()) {
-        PreparePicture();
-        RebuildSurface();
-    }
-    return QWidget::event(event);
-}
-
-void Form1::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    const QRectF area = event->rect();
-    const qreal ratio = surface_.devicePixelRatio();
-    // In strips: the labels' own backgrounds cut the region to paint into many
-    // rectangles, and Qt hands a blit of more than about 96 such spans to a pool
-    // of threads whose start costs more than the blit.
-    for (qreal top = area.top(); top < area.bottom(); top += kPaintStripRows) {
-        const QRectF strip(area.left(), top, area.width(), std::min(kPaintStripRows, area.bottom() - top));
-        painter.drawImage(strip, surface_, QRectF(strip.topLeft() * ratio, strip.size() * ratio));
-    }
 }
 
 void Form1::Command1_Click() {
@@ -428,37 +364,7 @@ void Form1::Timer2_Timer() {
 
 void Form1::Check2_Click() {
     ui->Image1->setVisible(ui->Check2->isChecked());
-    PreparePicture();
-    RebuildSurface();
-}
-
-// The planet's picture as the view shows it, in the surface's own pixels, read
-// when first shown: reading it at start-up would load Qt's image plugins for a
-// picture most runs never show. Drawn for ratio 1 (29 x 26, the control's size)
-// and 2 (58 x 52), the disc centred on the middle pixel (width / 2, height / 2),
-// which goes on the ring's; for any other ratio the disc of the larger drawing
-// is scaled to the odd size that fits the control, so that it has a middle pixel.
-void Form1::PreparePicture() {
-    if (ui->Image1->isHidden()) {
-        return;
-    }
-    const qreal ratio = devicePixelRatioF();
-    QImage& source = ratio > 1.0 ? planetPicture2x_ : planetPicture_;
-    if (source.isNull()) {
-        source.load(ratio > 1.0 ? QStringLiteral(":/window/planet@2x.png") : QStringLiteral(":/window/planet.png"));
-    }
-    QImage shown = source;
-    if (const QSize size = ui->Image1->size() * ratio; shown.size() != size) {
-        const QPoint middle(source.width() / 2, source.height() / 2);
-        const QPoint reach(std::min(middle.x(), source.width() - 1 - middle.x()), std::min(middle.y(), source.height() - 1 - middle.y()));
-        const QSize odd(2 * ((size.width() - 1) / 2) + 1, 2 * ((size.height() - 1) / 2) + 1);
-        shown = source.copy(QRect(middle - reach, middle + reach)).scaled(odd, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
-    shown = view_.nightColours ? window::NightTinted(shown) : shown;
-    if (view_.mirrored) {  // about the middle column, which an even width leaves right of centre
-        shown = shown.mirrored(true, false).copy(QRect(-(1 - shown.width() % 2), 0, shown.width(), shown.height()));
-    }
-    picture_ = shown;
+    plot_->ShowPicture(ui->Check2->isChecked() ? std::optional(ui->Image1->size()) : std::nullopt);
 }
 
 // The present local date-time into the picker (start-up drops the seconds),
@@ -532,10 +438,10 @@ void Form1::ShowMessage(const QString& text) {
     box->open();
 }
 
-QColor Form1::BackColor() const {
-    return palette().color(backgroundRole());
-}
-
 int Form1::ScaleWidth() const {
     return width();
+}
+
+const QImage& Form1::Surface() const {
+    return plot_->Surface();
 }

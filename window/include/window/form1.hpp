@@ -17,7 +17,6 @@
 #include "theory/jupiter_system.hpp"
 
 class QLabel;
-class QRegion;
 class QTimer;
 
 namespace Ui {
@@ -25,6 +24,7 @@ class Form1;
 }
 namespace window {
 class EventsDialog;
+class JupiterPlot;
 class NightColours;
 }
 
@@ -76,12 +76,8 @@ public:
     // with nothing drawn, if the computation faults.
     void PlotJupiter(const QDateTime& TheTime);
 
-    // What has been drawn on the window's surface, at the screen's pixel ratio.
-    [[nodiscard]] const QImage& Surface() const { return surface_; }
-
-protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    // What has been drawn on the window's plot, at the screen's pixel ratio.
+    [[nodiscard]] const QImage& Surface() const;
 
 private:
     struct PlotState {
@@ -143,19 +139,15 @@ private:
     // The view the observer chose: applied to the whole window at once, and
     // with `save`, remembered for the next run.
     void SetView(settings::ViewOptions view, bool save);
+    [[nodiscard]] bool ReplotWithTheory(bool precise);
+    void ApplyNightColours(const settings::ViewOptions& view);
     [[nodiscard]] std::array<QLabel*, 4> OffsetLabels() const;
     void ShowOffsets();
-    void PreparePicture();
     void CopyOffsets();
     void ShowEvents();
     // Sets the picker to an event's instant and plots it.
     void ShowInstant(ephemeris::UniversalTime instant);
 
-    // The surface at the window's pixel ratio, with the last plot drawn on it.
-    void RebuildSurface();
-    [[nodiscard]] QPoint PlotCentre() const;
-
-    [[nodiscard]] QColor BackColor() const;
     [[nodiscard]] int ScaleWidth() const;
 
     Environment environment_;
@@ -163,13 +155,10 @@ private:
     std::optional<Plotted> plotted_;
     std::optional<PresentMoment> present_;
     AnimationCarry carry_;
-    QImage surface_;
     settings::ViewOptions view_;
     std::unique_ptr<window::NightColours> nightColours_;
     window::EventsDialog* eventsDialog_ = nullptr;  // made when first asked for
-    QImage planetPicture_;    // for pixel ratio 1
-    QImage planetPicture2x_;  // for pixel ratio 2, and scaled for any other
-    QImage picture_;          // as shown, at the window's ratio and in its view
+    window::JupiterPlot* plot_ = nullptr;           // the plot and the planet's picture, behind the controls
 
     std::unique_ptr<Ui::Form1> ui;
     QTimer* Timer1 = nullptr;
