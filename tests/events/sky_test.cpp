@@ -50,14 +50,14 @@ TEST_F(ZoneFolder, EachZoneGivesItsPrincipalPlace) {
     EXPECT_EQ(PlaceOfZone("Europe/Lisbon", zones), (Place{"Lisbon", 38.0 + 43.0 / 60.0, -(9.0 + 8.0 / 60.0)}));
     EXPECT_EQ(PlaceOfZone("America/New_York", zones), (Place{"New York", 40 + 42 / 60.0 + 51 / 3600.0, -(74 + 23 / 3600.0)}))
         << "seconds too";
-    EXPECT_EQ(PlaceOfZone("America/Argentina/Buenos_Aires", zones)->name, "Buenos Aires");
-    EXPECT_EQ(PlaceOfZone("Europe/Oslo", zones)->latitude, 59.0 + 55.0 / 60.0) << "from zone.tab";
-    EXPECT_EQ(PlaceOfZone("US/Eastern", zones)->name, "New York") << "an old name, through its link";
+    EXPECT_EQ(PlaceOfZone("America/Argentina/Buenos_Aires", zones).value_or(Place{}).name, "Buenos Aires");
+    EXPECT_EQ(PlaceOfZone("Europe/Oslo", zones).value_or(Place{}).latitude, 59.0 + 55.0 / 60.0) << "from zone.tab";
+    EXPECT_EQ(PlaceOfZone("US/Eastern", zones).value_or(Place{}).name, "New York") << "an old name, through its link";
     for (const char* none : {"UTC", "Etc/GMT+5", "Nowhere/Land", ""}) {
         EXPECT_FALSE(PlaceOfZone(none, zones).has_value()) << none;
     }
     EXPECT_FALSE(PlaceOfZone("Europe/Lisbon", (folder / "missing").string()).has_value());
-    EXPECT_EQ(PlaceOfZone("Europe/Lisbon")->name, "Lisbon") << "the machine's own tzdata";
+    EXPECT_EQ(PlaceOfZone("Europe/Lisbon").value_or(Place{}).name, "Lisbon") << "the machine's own tzdata";
 }
 
 TEST_F(ZoneFolder, TheComputersZoneIsTheOneTzNames) {
@@ -246,7 +246,8 @@ TEST(RedSpot, TransitsWithinAMinuteOfThePublishedTimes) {
     }
     const double meridian = CentralMeridianSystemII(ours[5]);
     EXPECT_NEAR(std::remainder(meridian - 294.0, 360.0), 0.0, 1e-3) << "the spot on the meridian";
-    EXPECT_NEAR(std::remainder(CentralMeridianSystemII(ours[5] + 1h) - meridian, 360.0), 870.270 / 24.0, 0.01);
+    // The rate, through the first and last transits, 35 rotations apart.
+    EXPECT_NEAR(duration<double>(ours.back() - ours.front()).count(), duration<double>(published.back() - published.front()).count(), 60.0);
 }
 
 }  // namespace
