@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <optional>
 #include <string>
 
@@ -39,6 +42,15 @@ private:
     static void Apply(const char* zone) { zone != nullptr ? ::setenv("TZ", zone, 1) : ::unsetenv("TZ"); }
     std::optional<std::string> previous_;
 };
+
+#ifdef SATRIVOX_TEST_DATA
+// One of the reference files in tests/data, open.
+inline std::ifstream Data(const char* name) {
+    std::ifstream stream(std::string(SATRIVOX_TEST_DATA) + "/" + name);
+    EXPECT_TRUE(stream.is_open()) << name;
+    return stream;
+}
+#endif
 
 inline constexpr auto kHazardName = [](const auto& info) { return std::string(info.param.hazard); };
 

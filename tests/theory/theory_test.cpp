@@ -26,13 +26,7 @@ namespace {
 
 using namespace std::chrono;
 using satrivox::testing::At;
-
-std::ifstream Data(const char* name) {
-    std::ifstream stream(std::string(SATRIVOX_TEST_DATA) + "/" + name);
-    EXPECT_TRUE(stream.is_open()) << name;
-    return stream;
-}
-
+using satrivox::testing::Data;
 
 // ---- The precise theory --------------------------------------------------------
 
