@@ -279,7 +279,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadRow{"precise_before_1600", {"--offsets", "1599-06-01", "--precise"}, "1600 to 2500"},
                       BadRow{"model_past_9999", {"--offsets", "0800-01-01"}, "1601 to 9999"},
                       BadRow{"unknown_option", {"--events", "--bogus"}, "Unknown option 'bogus'"},
-                      BadRow{"both_commands", {"--events", "--offsets"}, "cannot go together"},
+                      BadRow{"both_commands", {"--events", "--offsets"}, "--events and --offsets cannot go together"},
                       BadRow{"offsets_option_with_events", {"--events", "--precise"}, "--precise goes with --offsets"},
                       BadRow{"events_option_with_offsets", {"--offsets", "--all"}, "--all goes with --events"},
                       BadRow{"option_without_command", {"--utc"}, "with --events or --offsets"},
@@ -288,7 +288,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadRow{"where_past_the_pole", {"--events", "--where=91,0"}, "not '91,0'"},
                       BadRow{"where_with_offsets", {"--offsets", "--where", "0,0"}, "--where goes with --events"},
                       BadRow{"spot_past_360", {"--events", "--grs-longitude", "361"}, "0 to 360, not '361'"},
-                      BadRow{"spot_and_none", {"--events", "--grs-longitude", "20", "--no-grs"}, "cannot go together"},
+                      BadRow{"spot_and_none", {"--events", "--grs-longitude", "20", "--no-grs"}, "--grs-longitude and --no-grs cannot go together"},
                       BadRow{"mutual_with_offsets", {"--offsets", "--mutual-only"}, "--mutual-only goes with --events"}),
     kHazardName);
 
