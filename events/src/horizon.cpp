@@ -12,12 +12,15 @@ namespace ephemeris::detail {
 namespace {
 
 constexpr double kDegree = std::numbers::pi / 180.0;
-constexpr double kLowestRefracted = 0.05;  // sine of the altitude below which refraction is held
+constexpr double kLowFormulaBelow = 15.0;  // degrees: ERFA's two terms above, Saemundsson's below
+constexpr double kLowestRefracted = -1.0;  // degrees: below the horizon, refraction is held at this altitude's
+constexpr double kPressure = 1013.25;      // hPa
+constexpr double kCelsius = 10.0;
 
 struct Refraction {
     double a = 0.0;
     double b = 0.0;
-    Refraction() { Erfa().refco(1013.25, 10.0, 0.5, 0.55, &a, &b); }
+    Refraction() { Erfa().refco(kPressure, kCelsius, 0.5, 0.55, &a, &b); }
 };
 
 }  // namespace
@@ -46,9 +49,16 @@ double Horizon::Altitude(const Position& position) const {
 }
 
 double Horizon::Refracted(double altitude) {
+    if (altitude < kLowFormulaBelow) {
+        // Saemundsson (Sky and Telescope 72, 70, 1986), Meeus's Astronomical
+        // Algorithms (16.4): R = 1.02' cot(h + 10.3 / (h + 5.11)) for a true
+        // altitude h, at 1010 hPa and 10 degrees C, scaled to the pressure here.
+        const double h = std::max(altitude, kLowestRefracted);
+        const double arcminutes = 1.02 / std::tan((h + 10.3 / (h + 5.11)) * kDegree) * (kPressure / 1010.0);
+        return altitude + arcminutes / 60.0;
+    }
     static const Refraction refraction;
-    const double sine = std::max(std::sin(altitude * kDegree), kLowestRefracted);
-    const double tangent = std::sqrt(1.0 - sine * sine) / sine;  // of the zenith distance
+    const double tangent = 1.0 / std::tan(altitude * kDegree);  // of the zenith distance
     return altitude + (refraction.a + refraction.b * tangent * tangent) * tangent / kDegree;
 }
 

@@ -28,9 +28,10 @@ public:
     // observer (a parallax of at most 9" for the Sun, 2" for Jupiter).
     [[nodiscard]] double Altitude(const Position& position) const;
 
-    // `altitude` (degrees) refracted by a standard atmosphere: ERFA's constants
-    // for 1013.25 hPa, 10 degrees C, 50 % humidity and visible light, held at
-    // their value 3 degrees up below that, as ERFA's own observed places do.
+    // `altitude` (degrees) refracted by a standard atmosphere of 1013.25 hPa
+    // and 10 degrees C: ERFA's constants (50 % humidity, visible light) above
+    // 15 degrees, where they hold to an arcsecond; below, a formula made for
+    // low altitudes, so that the rising and setting (-34') read 0.0.
     [[nodiscard]] static double Refracted(double altitude);
 
 private:

@@ -128,6 +128,43 @@ std::vector<SkyEvent> SkyEventsBetween(double first, double last, const Coordina
     return events;
 }
 
+// The spans of observer days from `first` to `last` within the limits.
+// Inside them the smaller of the two margins is positive; it changes sign
+// where the limit that binds changes, so one root finder serves both.
+std::vector<std::pair<double, double>> SpansWithin(double first, double last, const Coordinates& place, const SkyLimits& limits) {
+    Sky sky(place);
+    const auto margin = [&sky, &limits](double t) {
+        const Sky::Bodies bodies = sky.At(t);
+        const double sun = limits.highestSun - sky.Altitude(bodies.sun);
+        if (!limits.lowestJupiter) {
+            return sun;
+        }
+        return std::min(sun, detail::Horizon::Refracted(sky.Altitude(bodies.jupiter)) - *limits.lowestJupiter);
+    };
+    std::vector<std::pair<double, double>> spans;
+    double previousTime = first;
+    double previous = margin(first);
+    double begin = first;  // of the span open while `previous` is positive
+    while (previousTime < last) {
+        const double time = std::min(last, previousTime + kSampleDays);
+        const double value = margin(time);
+        if ((previous > 0.0) != (value > 0.0)) {
+            const double crossing = detail::Root(margin, previousTime, time, kTimeTolerance);
+            if (value > 0.0) {
+                begin = crossing;
+            } else {
+                spans.emplace_back(begin, crossing);
+            }
+        }
+        previousTime = time;
+        previous = value;
+    }
+    if (previous > 0.0) {
+        spans.emplace_back(begin, last);
+    }
+    return spans;
+}
+
 // The observer days from `first` to `last` and a little beyond when a feature
 // at System II `longitude` crosses the central meridian.
 std::vector<double> MeridianTransits(double first, double last, double longitude) {
@@ -162,6 +199,32 @@ auto Guarded(const char* routine, Compute compute) {
 Altitudes AltitudesAt(UniversalTime instant, const Coordinates& place) {
     const double days = detail::ObserverDays(instant);
     return Guarded("AltitudesAt", [&] { return Sky(place).AltitudesAt(days); });
+}
+
+std::vector<Altitudes> AltitudesAt(std::span<const UniversalTime> instants, const Coordinates& place) {
+    std::vector<double> days(instants.size());
+    std::transform(instants.begin(), instants.end(), days.begin(), [](UniversalTime instant) { return detail::ObserverDays(instant); });
+    return Guarded("AltitudesAt", [&] {
+        Sky sky(place);
+        std::vector<Altitudes> altitudes(days.size());
+        std::transform(days.begin(), days.end(), altitudes.begin(), [&sky](double day) { return sky.AltitudesAt(day); });
+        return altitudes;
+    });
+}
+
+std::vector<Hours> FindHoursWithin(UniversalTime from, UniversalTime until, const Coordinates& place, const SkyLimits& limits) {
+    const double first = detail::ObserverDays(from);
+    const double last = detail::ObserverDays(std::max(from, until - std::chrono::milliseconds(1)));
+    const std::vector<std::pair<double, double>> spans = Guarded("FindHoursWithin", [&] { return SpansWithin(first, last, place, limits); });
+    std::vector<Hours> hours;
+    for (const auto& [begin, end] : spans) {
+        const UniversalTime a = begin <= first ? from : std::max(from, detail::UniversalTimeOf(begin));
+        const UniversalTime b = end >= last ? until : std::min(until, detail::UniversalTimeOf(end));
+        if (a < b) {
+            hours.push_back({a, b});
+        }
+    }
+    return hours;
 }
 
 JupiterDisc JupiterDiscAt(UniversalTime instant) {

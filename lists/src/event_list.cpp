@@ -36,18 +36,30 @@ std::vector<ListedEvent> ListEvents(const ListRequest& request) {
     }
     if (request.place) {
         const ephemeris::Coordinates at{request.place->latitude, request.place->longitude};
-        for (ListedEvent& event : events) {
-            const ephemeris::MutualEvent* mutual = MutualOf(event);
-            // A mutual event begun in the last hour of 2500 may reach its maximum past it.
-            const ephemeris::UniversalTime seen =
-                mutual != nullptr ? std::min(mutual->maximum, ephemeris::kPreciseEnd - std::chrono::milliseconds{1}) : event.time;
-            event.altitudes = ephemeris::AltitudesAt(seen, at);
-        }
         if (!request.onlyMutual) {
             for (const ephemeris::SkyEvent& sky : ephemeris::FindSkyEvents(request.from, request.until, at)) {
                 events.push_back({sky.time, sky.kind, sky.altitudes});
             }
         }
+        std::stable_sort(events.begin(), events.end(), [](const ListedEvent& a, const ListedEvent& b) { return a.time < b.time; });
+        // In order of time, the altitudes share one computation's daily positions and frames.
+        std::vector<ephemeris::UniversalTime> seen;
+        for (const ListedEvent& event : events) {
+            if (!event.altitudes) {
+                const ephemeris::MutualEvent* mutual = MutualOf(event);
+                // A mutual event begun in the last hour of 2500 may reach its maximum past it.
+                seen.push_back(mutual != nullptr ? std::min(mutual->maximum, ephemeris::kPreciseEnd - std::chrono::milliseconds{1})
+                                                 : event.time);
+            }
+        }
+        const std::vector<ephemeris::Altitudes> altitudes = ephemeris::AltitudesAt(seen, at);
+        auto next = altitudes.begin();
+        for (ListedEvent& event : events) {
+            if (!event.altitudes) {
+                event.altitudes = *next++;
+            }
+        }
+        return events;
     }
     std::stable_sort(events.begin(), events.end(), [](const ListedEvent& a, const ListedEvent& b) { return a.time < b.time; });
     return events;

@@ -100,10 +100,13 @@ double Margin(const detail::MoonSight& sight, EventKind kind) {
 }
 
 // At each event's instant the moon's centre, or its shadow's, is on the limb
-// (or the terminator), and the apparent positions put it there too.
+// (or the terminator), and the apparent positions put it there too; a
+// shadow's place is on the disc from its ingress to its egress.
 TEST(MoonEvents, EachHappensOnTheLimbWhereTheApparentPositionsPutIt) {
     detail::JupiterSystem system;
+    PreciseViewSeries views;
     int onTheLimb = 0;
+    int shadowsOnTheLimb = 0;
     for (const MoonEvent& event : FindMoonEvents(At(2019y / 3 / 1), At(2019y / 4 / 1))) {
         const double days = detail::ObserverDays(event.time);
         EXPECT_LT(Margin(system.Sight(event.moon, days), event.kind), 2e-4) << EventCode(event.moon, event.kind);
@@ -115,8 +118,29 @@ TEST(MoonEvents, EachHappensOnTheLimbWhereTheApparentPositionsPutIt) {
             EXPECT_NEAR(flattening, 66854.0 / 71492.0, 2e-4) << "the Earth near Jupiter's equatorial plane";
             ++onTheLimb;
         }
+        if (event.kind == EventKind::ShadowIngress || event.kind == EventKind::ShadowEgress) {
+            const PreciseView view = views.At(event.time);
+            const ApparentMoon moon = view.moons[static_cast<std::size_t>(event.moon)];
+            const double flattening = view.polarRadiusArcmin / view.equatorialRadiusArcmin;
+            const bool ingress = event.kind == EventKind::ShadowIngress;
+            // On the limb, or on the terminator a phase's width inside it.
+            const double fromCentre = std::hypot(moon.shadowWestRadii, moon.shadowNorthRadii / flattening);
+            EXPECT_TRUE(fromCentre > 0.98 && fromCentre < 1.002) << fromCentre;
+            for (const minutes step : {-1min, 1min}) {
+                EXPECT_EQ(views.At(event.time + step).moons[static_cast<std::size_t>(event.moon)].shadowOnDisc,
+                          (step > 0min) == ingress)
+                    << EventCode(event.moon, event.kind) << " on the disc from its ingress to its egress only";
+            }
+            ++shadowsOnTheLimb;
+        }
     }
     EXPECT_GT(onTheLimb, 20);
+    EXPECT_GT(shadowsOnTheLimb, 20);
+    const PreciseView alone = ComputePreciseView(At(2019y / 3 / 9, 7h));
+    const PreciseView shared = views.At(At(2019y / 3 / 9, 7h));
+    for (std::size_t moon = 0; moon < 4; ++moon) {
+        EXPECT_EQ(alone.moons[moon].westRadii, shared.moons[moon].westRadii) << "a series shares nodes, not results";
+    }
 }
 
 // A scan every two minutes of each moon's four states (in transit, its shadow

@@ -192,6 +192,24 @@ TEST(JupiterSky, ANightAtLisbonFromEachDefinition) {
     }
     EXPECT_EQ(kinds, (std::vector{SkyEventKind::JupiterSet, SkyEventKind::NightBegin, SkyEventKind::JupiterRise,
                                   SkyEventKind::JupiterCulmination, SkyEventKind::NightEnd}));
+    // The night's hours are the listed night's; the observable ones end with
+    // it and begin once Jupiter is 5 degrees up.
+    const std::vector<Hours> dark = FindHoursWithin(At(2026y / 12 / 10, 12h), At(2026y / 12 / 11, 12h), lisbon, {});
+    ASSERT_EQ(dark.size(), 1U);
+    EXPECT_LT(abs(dark[0].begin - night[1].time), 1s);
+    EXPECT_LT(abs(dark[0].end - night[4].time), 1s);
+    const std::vector<Hours> usable =
+        FindHoursWithin(At(2026y / 12 / 10, 12h), At(2026y / 12 / 11, 12h), lisbon, {kNightSunAltitude, 5.0});
+    ASSERT_EQ(usable.size(), 1U);
+    EXPECT_NEAR(AltitudesAt(usable[0].begin, lisbon).jupiter, 5.0, 1e-3);
+    EXPECT_EQ(usable[0].end, dark[0].end);
+    const std::vector<Hours> cut = FindHoursWithin(At(2026y / 12 / 11, 2h), At(2026y / 12 / 11, 3h), lisbon, {});
+    EXPECT_EQ(cut, (std::vector<Hours>{{At(2026y / 12 / 11, 2h), At(2026y / 12 / 11, 3h)}})) << "cut to the span";
+    const std::vector<UniversalTime> instants{night[0].time, night[3].time};
+    const std::vector<Altitudes> together = AltitudesAt(instants, lisbon);
+    ASSERT_EQ(together.size(), 2U);
+    EXPECT_NEAR(together[0].jupiter, night[0].altitudes.jupiter, 1e-4);
+    EXPECT_NEAR(together[1].sun, night[3].altitudes.sun, 1e-4);  // the events at whole milliseconds
     // At opposition, 2019 June 10: 46" and magnitude -2.6 (the magazines' figures).
     const JupiterDisc opposition = JupiterDiscAt(At(2019y / 6 / 10));
     EXPECT_NEAR(opposition.diameterArcsec, 46.0, 0.5);

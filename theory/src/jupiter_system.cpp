@@ -58,14 +58,29 @@ bool WithinPreciseYears(UniversalTime ut) {
     return ut >= kFirst && ut < kPreciseEnd;
 }
 
-PreciseView ComputePreciseView(UniversalTime ut) {
+namespace {
+
+PreciseView GuardedView(detail::JupiterSystem& system, UniversalTime ut) {
     const double days = detail::ObserverDays(ut);
     detail::FloatingPointGuard guard;
-    detail::JupiterSystem system;
     PreciseView view = system.View(days);
     detail::Materialize(view);
     guard.Finish("ComputePreciseView");
     return view;
+}
+
+}  // namespace
+
+PreciseView ComputePreciseView(UniversalTime ut) {
+    detail::JupiterSystem system;
+    return GuardedView(system, ut);
+}
+
+PreciseViewSeries::PreciseViewSeries() : system_(std::make_unique<detail::JupiterSystem>()) {}
+PreciseViewSeries::~PreciseViewSeries() = default;
+
+PreciseView PreciseViewSeries::At(UniversalTime ut) {
+    return GuardedView(*system_, ut);
 }
 
 namespace detail {
@@ -195,8 +210,10 @@ Emitted MoonSeenFromEarth(const JupiterSystem::Planet& planet, const StateVector
 
 MoonSight JupiterSystem::Sight(Moon moon, double observerDays) {
     const Planet planet = PlanetAt(observerDays);
-    const StateVector state = JovicentricState(moon, kJ2000 + (observerDays - planet.lightDays));
+    return SightOf(planet, JovicentricState(moon, kJ2000 + (observerDays - planet.lightDays)));
+}
 
+MoonSight JupiterSystem::SightOf(const Planet& planet, const StateVector& state) {
     const Emitted seen = MoonSeenFromEarth(planet, state);
     // The shadow the Earth sees on the planet now was cast as the sunlight
     // passed the moon, a moon's distance less a radius before it reached Jupiter.
@@ -241,14 +258,30 @@ PreciseView JupiterSystem::View(double observerDays) {
     view.equatorialRadiusArcmin = radius * kArcminutesPerRadian;
     view.polarRadiusArcmin = std::asin(outline / distance) * kArcminutesPerRadian;
     view.distanceAu = distance;
+    const auto onSky = [&](const Vector3& fromEarth) {
+        const double along = Dot(fromEarth, centre);
+        return std::pair{std::atan2(Dot(fromEarth, west), along), std::atan2(Dot(fromEarth, north), along)};
+    };
     for (const Moon moon : kMoons) {
         const StateVector state = JovicentricState(moon, kJ2000 + (observerDays - planet.lightDays));
         const Vector3 toMoon = MoonSeenFromEarth(planet, state).barycentric - planet.earth;
-        const double along = Dot(toMoon, centre);
-        const double westAngle = std::atan2(Dot(toMoon, west), along);
-        const double northAngle = std::atan2(Dot(toMoon, north), along);
-        view.moons[static_cast<std::size_t>(moon)] = {westAngle * kArcminutesPerRadian, northAngle * kArcminutesPerRadian,
-                                                      westAngle / radius, northAngle / radius, Length(toMoon) < distance};
+        const auto [westAngle, northAngle] = onSky(toMoon);
+        ApparentMoon& seen = view.moons[static_cast<std::size_t>(moon)];
+        seen = {westAngle * kArcminutesPerRadian, northAngle * kArcminutesPerRadian, westAngle / radius,
+                northAngle / radius, Length(toMoon) < distance};
+        if (const MoonSight sight = SightOf(planet, state); sight.shadow.Along() < 0.0) {
+            // Where the shadow's line first meets the planet, taken back from
+            // the scaled space to the sky.
+            const Line& shadow = sight.shadow;
+            const Vector3 hit = shadow.point + (-shadow.Along() - std::sqrt(std::max(0.0, 1.0 - shadow.MissSquared()))) *
+                                                   shadow.direction;
+            const Vector3 point = kEquatorialRadiusAu * hit[0] * planet.equator +
+                                  kEquatorialRadiusAu * hit[1] * planet.across + kPolarRadiusAu * hit[2] * planet.pole;
+            const auto [shadowWest, shadowNorth] = onSky(toJupiter + point);
+            seen.shadowOnDisc = sight.ShadowSeen();
+            seen.shadowWestRadii = shadowWest / radius;
+            seen.shadowNorthRadii = shadowNorth / radius;
+        }
     }
     return view;
 }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "events/observer_place.hpp"
@@ -17,10 +19,10 @@ namespace ephemeris {
 // zero or overflow: a NaN never passes silently.
 
 // Altitudes in degrees of the bodies' centres above the horizon of `place`:
-// Jupiter's as it is seen, refracted by a standard atmosphere (ERFA's
-// refraction constants for 1013.25 hPa, 10 degrees C, 50 % humidity, held at
-// their value 3 degrees up below that, as ERFA's own observed places do); the
-// Sun's geometric, as twilight is defined.
+// Jupiter's as it is seen, refracted by a standard atmosphere of 1013.25 hPa
+// and 10 degrees C (ERFA's refraction constants above 15 degrees,
+// Saemundsson's formula for low altitudes below, so that Jupiter rising reads
+// 0.0); the Sun's geometric, as twilight is defined.
 struct Altitudes {
     double jupiter = 0.0;
     double sun = 0.0;
@@ -28,6 +30,9 @@ struct Altitudes {
     bool operator==(const Altitudes&) const = default;
 };
 Altitudes AltitudesAt(UniversalTime instant, const Coordinates& place);
+// The same for many instants, sharing the daily positions and frames between
+// them: fastest in order of time.
+std::vector<Altitudes> AltitudesAt(std::span<const UniversalTime> instants, const Coordinates& place);
 
 // Jupiter's apparent equatorial diameter (arcseconds) and its visual
 // magnitude (Mallama and Hilton, 2018: -9.395 + 5 log10(r Delta)
@@ -59,6 +64,21 @@ struct SkyEvent {
 };
 // The sky's events from `from` until just before `until`, in order of time.
 std::vector<SkyEvent> FindSkyEvents(UniversalTime from, UniversalTime until, const Coordinates& place);
+
+// The hours from `from` until `until` when the Sun's centre stands at most
+// `highestSun` degrees up and, if given, Jupiter at least `lowestJupiter` up
+// (as seen, refracted), each a span [begin, end) cut to the whole span.
+struct SkyLimits {
+    double highestSun = kNightSunAltitude;
+    std::optional<double> lowestJupiter;
+};
+struct Hours {
+    UniversalTime begin;
+    UniversalTime end;
+
+    bool operator==(const Hours&) const = default;
+};
+std::vector<Hours> FindHoursWithin(UniversalTime from, UniversalTime until, const Coordinates& place, const SkyLimits& limits);
 
 // The System II longitude (degrees) of the central meridian of Jupiter's disc
 // as seen from the Earth: the planet as its light left it, System II turning

@@ -103,6 +103,8 @@ public:
     };
 
     Planet PlanetAt(double observerDays);
+    // The moon whose state is `state` as the Earth sees it against `planet`.
+    static MoonSight SightOf(const Planet& planet, const StateVector& state);
 
 private:
     Bodies BodiesAt(double observerDays);

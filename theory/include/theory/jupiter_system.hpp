@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <stdexcept>
 
 #include "model/time_base.hpp"
@@ -32,6 +33,14 @@ struct ApparentMoon {
     double westRadii = 0.0;    // the same angles divided by the disc's apparent
     double northRadii = 0.0;   // equatorial semi-diameter
     bool inFront = false;      // nearer to the Earth than Jupiter's centre
+    // Its shadow where it falls on the half of the disc the Earth sees: the
+    // point where the line from the Sun's centre through the moon's meets the
+    // oblate planet, in radii as above. Where it is not seen there,
+    // shadowOnDisc is false and the offsets are where the line meets the far
+    // side, or passes nearest the planet (0 while the shadow points away).
+    bool shadowOnDisc = false;
+    double shadowWestRadii = 0.0;
+    double shadowNorthRadii = 0.0;
 };
 
 struct PreciseView {
@@ -49,5 +58,25 @@ struct PreciseView {
 // ArithmeticFault if the arithmetic raises invalid operation, division by zero
 // or overflow.
 PreciseView ComputePreciseView(UniversalTime ut);
+
+namespace detail {
+class JupiterSystem;
+}
+
+// ComputePreciseView for many instants, sharing the Earth's, the Sun's and
+// Jupiter's daily positions between them: a month's chart asks for a thousand
+// views, and each fresh one pays some 60 us for those positions alone.
+class PreciseViewSeries {
+public:
+    PreciseViewSeries();
+    ~PreciseViewSeries();
+    PreciseViewSeries(const PreciseViewSeries&) = delete;
+    PreciseViewSeries& operator=(const PreciseViewSeries&) = delete;
+
+    PreciseView At(UniversalTime ut);
+
+private:
+    std::unique_ptr<detail::JupiterSystem> system_;
+};
 
 }  // namespace ephemeris
