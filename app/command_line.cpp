@@ -10,6 +10,8 @@
 #include <stdexcept>
 
 #include "app/when_reader.hpp"
+#include "drawing/chart_files.hpp"
+#include "drawing/month_chart.hpp"
 #include "events/observer_place.hpp"
 #include "lists/event_list.hpp"
 #include "lists/instant_conversion.hpp"
@@ -35,14 +37,21 @@ struct BadInput : std::runtime_error {
 };
 
 const char* const kEnvironment = R"(
-Without --events or --offsets, Satrivox opens its window and takes Qt's
+Without --events, --offsets or --chart, Satrivox opens its window and takes Qt's
 standard options, such as -platform NAME, -style NAME, -reverse and
 -qwindowgeometry WxH+X+Y; any other argument is named, with status 2.
 Bad input on the command line (an unknown option, a date it cannot read or
-outside the years it covers, --days 0, an unknown format) is named in one
-line on standard error, with status 2 and nothing on standard output.
+outside the years it covers, --days 0, an unknown format, a file it cannot
+write) is named in one line on standard error, with status 2 and nothing on
+standard output; --chart then leaves no file, whole or partial.
 
-With --events, the observer's place is --where, else the place set in the
+With --chart, the month runs from its first day's 00:00 to its last day's
+24:00 local time, down the page; across, each moon's offset east or west of
+Jupiter's disc, dotted while it is hidden, its shadow as a dark track on the
+disc. The format follows the file's ending: .pdf (A4, vector), .svg, .png
+(1240 x 1754 pixels). It needs no display.
+
+With --events or --chart, the observer's place is --where, else the place set in the
 window's events dialog, else the principal city of the time zone (from
 zone1970.tab): Jupiter's rising, highest point and setting there, the night
 (the Sun 12 degrees down), and for each event Jupiter's altitude and the
@@ -62,7 +71,9 @@ Environment:
 struct Options {
     QCommandLineOption events{QStringLiteral("events"),
                               QStringLiteral("List the moons' transits, shadows, eclipses and occultations from WHEN.")};
-    QCommandLineOption days{QStringLiteral("days"), QStringLiteral("With --events: for N days, 1 to 731 (default 1)."),
+    QCommandLineOption days{QStringLiteral("days"),
+                            QStringLiteral("With --events: for N days, 1 to 731 (default 1). With --chart: 1 to 62 days from WHEN's "
+                                           "date (default: WHEN's calendar month)."),
                             QStringLiteral("N"), QStringLiteral("1")};
     QCommandLineOption format{QStringLiteral("format"),
                               QStringLiteral("With --events: text (default), csv, or ics (an iCalendar file)."),
@@ -76,20 +87,29 @@ struct Options {
                            QStringLiteral("With --offsets: CSV, time,moon,arcmin,west_radii,north_radii.")};
     QCommandLineOption utc{QStringLiteral("utc"), QStringLiteral("Write times in UT instead of the local time of TZ.")};
     QCommandLineOption where{QStringLiteral("where"),
-                             QStringLiteral("With --events: the observer's latitude and longitude in degrees, north and east positive."),
+                             QStringLiteral("With --events or --chart: the observer's latitude and longitude in degrees, north and "
+                                            "east positive."),
                              QStringLiteral("LAT,LON")};
     QCommandLineOption visible{QStringLiteral("visible"),
                                QStringLiteral("With --events: only what can be seen from the observer's place.")};
     QCommandLineOption redSpot{QStringLiteral("grs-longitude"),
-                               QStringLiteral("With --events: the Great Red Spot's System II longitude, 0 to 360."),
+                               QStringLiteral("With --events or --chart: the Great Red Spot's System II longitude, 0 to 360."),
                                QStringLiteral("DEG")};
-    QCommandLineOption noRedSpot{QStringLiteral("no-grs"), QStringLiteral("With --events: leave out the Great Red Spot's transits.")};
+    QCommandLineOption noRedSpot{QStringLiteral("no-grs"),
+                                 QStringLiteral("With --events or --chart: leave out the Great Red Spot's transits.")};
     QCommandLineOption mutualOnly{QStringLiteral("mutual-only"),
                                   QStringLiteral("With --events: only the moons' mutual occultations and eclipses.")};
 
+    QCommandLineOption chart{QStringLiteral("chart"),
+                             QStringLiteral("Draw the moons' chart of WHEN's month (YYYY-MM alone: that month; default: this "
+                                            "month) into --output FILE: .pdf, .svg or .png, by its ending.")};
+    QCommandLineOption output{QStringLiteral("output"), QStringLiteral("With --chart: the file to write."), QStringLiteral("FILE")};
+    QCommandLineOption mirror{QStringLiteral("mirror"), QStringLiteral("With --chart: east and west swapped, as in a star diagonal.")};
+
     // Each of them, in the order --help lists them.
     [[nodiscard]] QList<QCommandLineOption> All() const {
-        return {events, days, format, all, where, visible, redSpot, noRedSpot, mutualOnly, offsets, precise, csv, utc};
+        return {events, days, format, all, where, visible, redSpot, noRedSpot, mutualOnly, offsets, precise, csv, utc,
+                chart, output, mirror};
     }
 };
 
@@ -104,7 +124,8 @@ struct Parser {
         parser.setApplicationDescription(QStringLiteral(
             "Shows where Jupiter's four great moons, Io, Europa, Ganymede and Callisto, stand\n"
             "east or west of the planet for any local date and time, in one window. With\n"
-            "--events or --offsets it prints instead, without opening a window."));
+            "--events or --offsets it prints instead, and with --chart it writes the month's\n"
+            "chart to a file, without opening a window."));
         parser.addOptions(options.All());
         parser.addPositionalArgument(QStringLiteral("WHEN"),
                                      QStringLiteral("YYYY-MM-DD (that date's local noon: the night that follows it), "
@@ -167,11 +188,15 @@ QList<const QCommandLineOption*> EventsOnly(const Options& options) {
             &options.visible, &options.redSpot, &options.noRedSpot, &options.mutualOnly};
 }
 
-int Days(const QString& text, const Options& options) {
+QList<const QCommandLineOption*> ChartOnly(const Options& options) {
+    return {&options.output, &options.mirror};
+}
+
+int Days(const QString& text, const Options& options, int most = kMostDays) {
     bool whole = false;
     const int days = text.toInt(&whole);
-    if (!whole || days < 1 || days > kMostDays) {
-        throw BadInput(QStringLiteral("%1 takes a whole number of days from 1 to %2, not '%3'").arg(Typed(options.days)).arg(kMostDays).arg(text));
+    if (!whole || days < 1 || days > most) {
+        throw BadInput(QStringLiteral("%1 takes a whole number of days from 1 to %2, not '%3'").arg(Typed(options.days)).arg(most).arg(text));
     }
     return days;
 }
@@ -307,12 +332,65 @@ void PrintOffsets(const QCommandLineParser& parser, const Options& options, cons
         << '\n';
 }
 
+// The chart's days: WHEN's month, a month written YYYY-MM, or --days from WHEN's date.
+drawing::ChartRequest ChartSpan(const QCommandLineParser& parser, const Options& options, const std::function<QDateTime()>& now) {
+    const QStringList words = parser.positionalArguments();
+    const QDate month = words.size() == 1 ? QDate::fromString(words.constFirst() + QStringLiteral("-01"), Qt::ISODate) : QDate();
+    const bool monthAlone = month.isValid() && words.constFirst().size() == 7;
+    const QDate date = monthAlone ? month : lists::ReadClock(When(words, now), lists::Clock::Local).wallClock.date();
+    drawing::ChartRequest request = drawing::MonthOf(date);
+    if (parser.isSet(options.days)) {
+        request.first = date;
+        request.days = Days(parser.value(options.days), options, drawing::kMostChartDays);
+    }
+    return request;
+}
+
+void WriteChartFile(const QCommandLineParser& parser, const Options& options, const std::function<QDateTime()>& now) {
+    if (!parser.isSet(options.output)) {
+        throw BadInput(QStringLiteral("%1 needs %2 FILE, a .pdf, .svg or .png").arg(Typed(options.chart), Typed(options.output)));
+    }
+    const QString file = parser.value(options.output);
+    const std::optional<drawing::ChartFormat> format = drawing::ChartFormatOf(file);
+    if (!format) {
+        throw BadInput(QStringLiteral("%1 writes a .pdf, .svg or .png file, not '%2'").arg(Typed(options.chart), file));
+    }
+    drawing::ChartRequest request = ChartSpan(parser, options, now);
+    const QDate last = request.first.addDays(request.days - 1);
+    if (request.first.year() < ephemeris::kPreciseFirstYear || last.year() > ephemeris::kPreciseLastYear) {
+        throw BadInput(QStringLiteral("the chart is drawn for the years %1 to %2, not for %3")
+                           .arg(ephemeris::kPreciseFirstYear)
+                           .arg(ephemeris::kPreciseLastYear)
+                           .arg(drawing::ChartSpanName(request)));
+    }
+    request.mirrored = parser.isSet(options.mirror);
+    request.place = Place(parser, options);
+    request.redSpotLongitude = RedSpotLongitude(parser, options);
+    drawing::MonthChart computed;
+    try {
+        computed = drawing::ComputeMonthChart(request);
+    } catch (const ephemeris::OutsidePreciseYears&) {
+        throw BadInput(QStringLiteral("the chart is drawn for the years %1 to %2, not for %3")
+                           .arg(ephemeris::kPreciseFirstYear)
+                           .arg(ephemeris::kPreciseLastYear)
+                           .arg(drawing::ChartSpanName(request)));
+    }
+    const QString problem = drawing::WriteChart(computed, file, *format);
+    if (!problem.isEmpty()) {
+        throw BadInput(QStringLiteral("cannot write the chart to '%1': %2").arg(file, problem));
+    }
+}
+
 }  // namespace
 
 bool WantsCommandLine(const QStringList& arguments) {
     const QStringList ours = Parser().TypedNames();
     return std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
                        [&ours](const QString& argument) { return ours.contains(argument.section(QLatin1Char('='), 0, 0)); });
+}
+
+bool PaintsAPicture(const QStringList& arguments) {
+    return arguments.contains(QStringLiteral("--chart"));
 }
 
 int RunCommandLine(const QStringList& arguments, const std::function<QDateTime()>& now, QTextStream& out,
@@ -336,17 +414,28 @@ int RunCommandLine(const QStringList& arguments, const std::function<QDateTime()
         }
         const bool events = parser.isSet(options.events);
         const bool offsets = parser.isSet(options.offsets);
-        if (events && offsets) {
-            throw BadInput(QStringLiteral("%1 and %2 cannot go together").arg(Typed(options.events), Typed(options.offsets)));
+        const bool chart = parser.isSet(options.chart);
+        for (const auto& [a, b] : {std::pair{&options.events, &options.offsets}, std::pair{&options.events, &options.chart},
+                                   std::pair{&options.offsets, &options.chart}}) {
+            if (parser.isSet(*a) && parser.isSet(*b)) {
+                throw BadInput(QStringLiteral("%1 and %2 cannot go together").arg(Typed(*a), Typed(*b)));
+            }
         }
-        if (events) {
+        if (chart) {
+            RequireOnlyWith(parser, {&options.format, &options.all, &options.visible, &options.mutualOnly}, options.events);
+            RequireOnlyWith(parser, {&options.precise, &options.csv, &options.utc}, options.offsets);
+            WriteChartFile(parser, options, now);
+        } else if (events) {
             RequireOnlyWith(parser, {&options.precise, &options.csv}, options.offsets);
+            RequireOnlyWith(parser, ChartOnly(options), options.chart);
             PrintEvents(parser, options, now, result);
         } else if (offsets) {
             RequireOnlyWith(parser, EventsOnly(options), options.events);
+            RequireOnlyWith(parser, ChartOnly(options), options.chart);
             PrintOffsets(parser, options, now, result);
         } else {
             RequireOnlyWith(parser, EventsOnly(options), options.events);
+            RequireOnlyWith(parser, ChartOnly(options), options.chart);
             RequireOnlyWith(parser, {&options.precise, &options.csv}, options.offsets);
             throw BadInput(QStringLiteral("%1 goes with %2 or %3").arg(Typed(options.utc), Typed(options.events), Typed(options.offsets)));
         }

@@ -13,10 +13,13 @@ namespace app {
 // Whether the arguments ask for the command line rather than the window:
 // --events, --offsets, --help or --version, or an option only they take.
 bool WantsCommandLine(const QStringList& arguments);
+// Whether they ask for a picture (--chart), which needs a QGuiApplication.
+bool PaintsAPicture(const QStringList& arguments);
 
 // The program without a window, on a QCoreApplication (which must exist):
 //   --events [WHEN] [--days N] [--utc] [--format text|csv|ics] [--all]
 //   --offsets [WHEN] [--precise] [--csv] [--utc]
+//   --chart [WHEN] [--days N] --output FILE [--mirror] [--where LAT,LON] [--grs-longitude DEG] [--no-grs]
 //   --help, --version
 // Writes the result to `out`, or one line naming the fault to `err` and nothing
 // to `out`. Returns the exit status: 0, 2 for input it cannot take (an

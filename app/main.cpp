@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -73,9 +74,24 @@ void ReleaseHeldMessages() {
     }
 }
 
-// The command line's work, without a display: a core application only.
-int RunWithoutAWindow(int argc, char* argv[]) {
-    const QCoreApplication application(argc, argv);
+// The command line's work, without a display: a core application, or for a
+// chart a GUI one that paints offscreen, whatever display there is.
+int RunWithoutAWindow(int argc, char* argv[], bool paints) {
+    std::unique_ptr<QCoreApplication> application;
+    if (paints) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Where no desktop session set XDG_RUNTIME_DIR (a cron job, a build
+        // machine), the platform says so on opening; nothing of ours needs it.
+        defaultHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (!text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) {
+                defaultHandler(type, context, text);
+            }
+        });
+        application = std::make_unique<QGuiApplication>(argc, argv);
+        qInstallMessageHandler(defaultHandler);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QTextStream out(stdout);
     QTextStream err(stderr);
     return app::RunCommandLine(QCoreApplication::arguments(), [] { return QDateTime::currentDateTimeUtc(); }, out, err);
@@ -92,7 +108,7 @@ int main(int argc, char* argv[]) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
     if (app::WantsCommandLine(arguments)) {
-        return RunWithoutAWindow(argc, argv);
+        return RunWithoutAWindow(argc, argv, app::PaintsAPicture(arguments));
     }
     defaultHandler = qInstallMessageHandler(HoldWhileOpeningThePlatform);
     QApplication application(argc, argv);

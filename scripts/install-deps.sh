@@ -9,7 +9,7 @@ set -euo pipefail
 
 run_packages=(
     cmake g++ make
-    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev qt6-svg-dev
     liberfa-dev
     tzdata fonts-dejavu-core
 )
@@ -19,7 +19,7 @@ package_packages=(
     dpkg-dev file
 )
 test_packages=(
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
     clang libclang-rt-dev
     desktop-file-utils appstream lintian man-db locales
     xvfb xauth dbus-daemon at-spi2-core python3-pyatspi

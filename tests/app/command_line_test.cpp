@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -292,6 +295,44 @@ INSTANTIATE_TEST_SUITE_P(
                       BadRow{"mutual_with_offsets", {"--offsets", "--mutual-only"}, "--mutual-only goes with --events"}),
     kHazardName);
 
+// ---- The chart ---------------------------------------------------------------------
+
+// A month, or days from a date, into a file of the format its ending names;
+// bad input refused in one line with nothing left behind.
+TEST(CommandLine, ChartsAMonthIntoTheFileItNames) {
+    const ScopedTimeZone zone("Europe/Lisbon");
+    const QTemporaryDir folder;
+    const QString png = folder.filePath("january.png");
+    const Outcome month = Satrivox({"--chart", "2019-01", "--output", png, "--where", "38.7,-9.1"});
+    EXPECT_EQ(month.status, 0) << month.err.toStdString();
+    EXPECT_TRUE(month.out.isEmpty() && month.err.isEmpty());
+    EXPECT_EQ(QImage(png).size(), QSize(1240, 1754));
+    const Outcome days = Satrivox({"--chart", "2019-01-05", "--days", "3", "--mirror", "--no-grs", "--output", folder.filePath("d.svg")});
+    EXPECT_EQ(days.status, 0) << days.err.toStdString();
+    EXPECT_TRUE(QFile(folder.filePath("d.svg")).size() > 1000);
+    const Outcome now = Satrivox({"--chart", "--output", folder.filePath("now.pdf")});
+    EXPECT_EQ(now.status, 0) << now.err.toStdString();
+
+    QFile(folder.filePath("a-file")).open(QIODevice::WriteOnly);
+    const std::vector<std::pair<QStringList, const char*>> refused{
+        {{"--chart", "2019-13", "--output", folder.filePath("x.png")}, "'2019-13'"},
+        {{"--chart", "--days", "63", "--output", folder.filePath("x.png")}, "from 1 to 62, not '63'"},
+        {{"--chart", "--output", folder.filePath("x.txt")}, ".pdf, .svg or .png file, not '"},
+        {{"--chart", "2019-01"}, "--chart needs --output FILE"},
+        {{"--chart", "--output", folder.filePath("a-file/x.png")}, "cannot write the chart to '"},
+        {{"--chart", "2501-01", "--output", folder.filePath("x.png")}, "the years 1600 to 2500, not for January 2501"},
+        {{"--chart", "--format", "csv", "--output", folder.filePath("x.png")}, "--format goes with --events"},
+        {{"--events", "--output", folder.filePath("x.png")}, "--output goes with --chart"},
+        {{"--chart", "--offsets", "--output", folder.filePath("x.png")}, "--offsets and --chart cannot go together"},
+    };
+    for (const auto& [arguments, says] : refused) {
+        const Outcome run = Satrivox(arguments);
+        EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(says) && run.err.count('\n') == 1) << run.err.toStdString();
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 4) << "no file, whole or partial, from refused input";
+}
+
 // ---- Offsets ---------------------------------------------------------------------
 
 // The line "Copy offsets" gives, from the window's model or the precise theory,
@@ -335,7 +376,7 @@ TEST(CommandLine, IsWantedOnlyForItsOwnOptions) {
         const QString option = match.next().captured(1);
         EXPECT_TRUE(app::WantsCommandLine({"satrivox", option})) << option.toStdString();
     }
-    EXPECT_GE(options, 16);
+    EXPECT_GE(options, 19);
 }
 
 }  // namespace
@@ -345,7 +386,8 @@ TEST(CommandLine, IsWantedOnlyForItsOwnOptions) {
 int main(int argc, char** argv) {
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
-    QCoreApplication application(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");  // the charts paint, as the program does without a display
+    QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName("satrivox");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -19,6 +19,20 @@ inline void Materialize(T& value) {
     asm volatile("" : "+m"(value));
 }
 
+// Code elsewhere in a GUI process (Qt's start-up on the offscreen and xcb
+// platforms) leaves the upper halves of the AVX registers in use. Until
+// something clears them, every SSE instruction of ours and of the C library's
+// pays a transition penalty: the month's events took eight times as long as
+// in a plain process. One vzeroupper, where the processor has AVX, clears them.
+inline void ClearUpperVectorHalves() noexcept {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    static const bool avx = __builtin_cpu_supports("avx");
+    if (avx) {
+        asm volatile("vzeroupper");
+    }
+#endif
+}
+
 // Brackets a computation: all traps off while it runs, the caller's flags and
 // trap settings back afterwards, and invalid operation, division by zero or
 // overflow raised by it reported as ArithmeticFault.
@@ -31,6 +45,7 @@ inline void Materialize(T& value) {
 class FloatingPointGuard {
 public:
     FloatingPointGuard() noexcept {
+        ClearUpperVectorHalves();
 #ifdef EPHEMERIS_SSE_FENV
         savedMxcsr_ = _mm_getcsr();
         sseOnly_ = (savedMxcsr_ & kTested) == 0 && (savedMxcsr_ & kAllMasked) == kAllMasked;
