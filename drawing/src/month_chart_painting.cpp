@@ -32,7 +32,7 @@ const Palette kScreen{QColor(16, 16, 24),    QColor(220, 220, 220), QColor(80, 8
                       QColor(0, 0, 0),       QColor(28, 34, 64),    QColor(44, 58, 106),  QColor(235, 95, 60),
                       QColor(255, 200, 0),   {QColor(255, 0, 0), QColor(0, 255, 255), QColor(255, 255, 200), QColor(255, 255, 255)}};
 const Palette kNight{QColor(0, 0, 0),       QColor(170, 0, 0),   QColor(70, 0, 0),     QColor(90, 0, 0),
-                     QColor(0, 0, 0),       QColor(22, 0, 0),    QColor(40, 0, 0),     QColor(255, 60, 0),
+                     QColor(0, 0, 0),       QColor(22, 0, 0),    QColor(40, 0, 0),     QColor(230, 0, 0),
                      QColor(255, 0, 0),     {QColor(255, 0, 0), QColor(210, 0, 0), QColor(170, 0, 0), QColor(135, 0, 0)}};
 const Palette kPaper{QColor(255, 255, 255), QColor(0, 0, 0),     QColor(170, 170, 170), QColor(236, 226, 200),
                      QColor(0, 0, 0),       QColor(226, 228, 238), QColor(200, 206, 228), QColor(190, 40, 20),

@@ -20,6 +20,7 @@ constexpr const char* kEventSpan = "events/span";
 constexpr const char* kEventsGeometry = "events/geometry";
 constexpr const char* kOnlyVisible = "events/onlyVisible";
 constexpr const char* kRedSpotLongitude = "events/redSpotLongitude";
+constexpr const char* kChartGeometry = "chart/geometry";
 constexpr const char* kPlaceName = "place/name";
 constexpr const char* kPlaceLatitude = "place/latitude";
 constexpr const char* kPlaceLongitude = "place/longitude";
@@ -52,9 +53,9 @@ public:
     }
 
     [[nodiscard]] bool HoldsOnlyOurs() const {
-        const std::array<QString, 11> ours{kMirrored,       kNightColours,  kMoonNames,        kPrecisePositions,
+        const std::array<QString, 12> ours{kMirrored,       kNightColours,  kMoonNames,        kPrecisePositions,
                                            kEventSpan,      kEventsGeometry, kOnlyVisible,     kRedSpotLongitude,
-                                           kPlaceName,      kPlaceLatitude, kPlaceLongitude};
+                                           kPlaceName,      kPlaceLatitude, kPlaceLongitude,   kChartGeometry};
         const QStringList keys = allKeys();
         return Readable() &&
                std::all_of(keys.begin(), keys.end(), [&ours](const QString& key) {
@@ -129,6 +130,18 @@ void SaveEventsDialogSettings(const EventsDialogSettings& dialog) {
         settings.setValue(kPlaceLongitude, QString::number(dialog.place->longitude));
     } else {
         settings.remove(QStringLiteral("place"));
+    }
+}
+
+QByteArray ReadChartGeometry() {
+    const Settings settings;
+    return settings.Readable() ? settings.value(kChartGeometry).toByteArray() : QByteArray();
+}
+
+void SaveChartGeometry(const QByteArray& geometry) {
+    Settings settings;
+    if (settings.HoldsOnlyOurs()) {
+        settings.setValue(kChartGeometry, geometry);
     }
 }
 

@@ -19,6 +19,7 @@
 
 #include "caption_fit.hpp"
 #include "events_dialog.hpp"
+#include "month_chart_window.hpp"
 #include "focus_frame_style.hpp"
 #include "jupiter_plot.hpp"
 #include "lists/event_list.hpp"
@@ -130,6 +131,7 @@ void Form1::ConnectHandlers() {
     // searches for mutual events, and nothing may be thrown through Qt.
     connect(ui->actionCopyOffsets, &QAction::triggered, this, [this] { RunHandler([this] { CopyOffsets(); }); });
     connect(ui->actionEvents, &QAction::triggered, this, &Form1::ShowEvents);
+    connect(ui->actionMonthChart, &QAction::triggered, this, [this] { RunHandler([this] { ShowMonthChart(); }); });
 }
 
 void Form1::Form_Load() {
@@ -155,6 +157,10 @@ void Form1::PlotJupiter(const QDateTime& TheTime) {
     ShowOffsets();
     state_.LastOffset = plotted.radii;
     ui->actionCopyOffsets->setEnabled(true);
+    if (monthChart_ != nullptr) {
+        monthChart_->SetHome(ui->DTPicker1->date());
+        monthChart_->Mark(plotted.universal);
+    }
     qCDebug(lcPlot) << "plotted" << TheTime.toString(ui->DTPicker1->displayFormat());
 }
 
@@ -232,6 +238,9 @@ void Form1::SetView(settings::ViewOptions view, bool save) {
     if (plotted_) {
         ShowOffsets();
     }
+    if (monthChart_ != nullptr) {
+        monthChart_->SetView(view_.mirrored, view_.nightColours);
+    }
     if (save) {
         settings::SaveViewOptions(view_);
     }
@@ -297,6 +306,28 @@ void Form1::ShowEvents() {
     eventsDialog_->show();
     eventsDialog_->raise();
     eventsDialog_->activateWindow();
+}
+
+// Made when first asked for, as the events dialog; a click on it plots the
+// instant as a chosen event does.
+void Form1::ShowMonthChart() {
+    if (monthChart_ == nullptr) {
+        monthChart_ = new window::MonthChartWindow(this);
+        monthChart_->addActions(actions());
+        nightColours_->Restyle(*monthChart_);
+        monthChart_->SetView(view_.mirrored, view_.nightColours);
+        connect(monthChart_, &window::MonthChartWindow::instantChosen, this, [this](ephemeris::UniversalTime instant) {
+            RunHandler([this, instant] { ShowInstant(instant); });
+        });
+    }
+    monthChart_->SetHome(ui->DTPicker1->date());
+    if (plotted_) {
+        monthChart_->Mark(plotted_->universal);
+    }
+    monthChart_->ShowMonthOf(ui->DTPicker1->date());
+    monthChart_->show();
+    monthChart_->raise();
+    monthChart_->activateWindow();
 }
 
 // Tracking would move the picker on within a second: it stops. An animation

@@ -25,6 +25,7 @@ class Form1;
 namespace window {
 class EventsDialog;
 class JupiterPlot;
+class MonthChartWindow;
 class NightColours;
 }
 
@@ -145,6 +146,7 @@ private:
     void ShowOffsets();
     void CopyOffsets();
     void ShowEvents();
+    void ShowMonthChart();
     // Sets the picker to an event's instant and plots it.
     void ShowInstant(ephemeris::UniversalTime instant);
 
@@ -158,6 +160,7 @@ private:
     settings::ViewOptions view_;
     std::unique_ptr<window::NightColours> nightColours_;
     window::EventsDialog* eventsDialog_ = nullptr;  // made when first asked for
+    window::MonthChartWindow* monthChart_ = nullptr;  // likewise
     window::JupiterPlot* plot_ = nullptr;           // the plot and the planet's picture, behind the controls
 
     std::unique_ptr<Ui::Form1> ui;
