@@ -7,7 +7,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
+
+#include "drawing/loaded_modules.hpp"
 
 namespace drawing {
 namespace {
@@ -42,15 +43,17 @@ bool WritePdf(QIODevice& file, const MonthChart& chart, bool letter) {
     return Paint(writer, chart, QRectF(0, 0, writer.width(), writer.height()));
 }
 
-bool WriteSvg(QIODevice& file, const MonthChart& chart) {
-    QSvgGenerator generator;
-    generator.setOutputDevice(&file);
-    generator.setSize(kFilePixels);
-    generator.setViewBox(QRect(QPoint(0, 0), kFilePixels));
-    generator.setResolution(kFileResolution);
-    generator.setTitle(Title(chart));
-    generator.setDescription(QStringLiteral("Drawn by Satrivox"));
-    return Paint(generator, chart, QRectF(QPointF(0, 0), kFilePixels));
+using WriteSvgFunction = bool (*)(QIODevice&, QSize, int, const QString&, const PaintPage&);
+
+bool WriteSvg(QIODevice& file, const MonthChart& chart, QString& problem) {
+    const auto write = reinterpret_cast<WriteSvgFunction>(ModuleFunction("satrivox-svg", "SatrivoxWriteSvg", problem));
+    if (write == nullptr) {
+        problem = QStringLiteral("SVG cannot be written: %1").arg(problem);
+        return false;
+    }
+    return write(file, kFilePixels, kFileResolution, Title(chart), [&chart](QPainter& painter, const QRectF& page) {
+        PaintMonthChart(painter, ChartLayout(chart, page), chart, ChartColours::Paper);
+    });
 }
 
 bool WritePng(QIODevice& file, const MonthChart& chart) {
@@ -83,19 +86,22 @@ QString WriteChart(const MonthChart& chart, const QString& fileName, ChartFormat
         return file.errorString();
     }
     bool written = false;
+    QString problem;
     switch (format) {
         case ChartFormat::Pdf:
             written = WritePdf(file, chart, letter);
             break;
         case ChartFormat::Svg:
-            written = WriteSvg(file, chart);
+            written = WriteSvg(file, chart, problem);
             break;
         case ChartFormat::Png:
             written = WritePng(file, chart);
             break;
     }
     if (!written || file.error() != QFileDevice::NoError) {
-        const QString why = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("the picture could not be drawn");
+        const QString why = file.error() != QFileDevice::NoError ? file.errorString()
+                            : problem.isEmpty()                 ? QStringLiteral("the picture could not be drawn")
+                                                                : problem;
         file.cancelWriting();
         return why;
     }

@@ -25,7 +25,7 @@ report=$(lintian --fail-on error,warning --display-info --no-tag-display-limit "
     { echo "$report"; echo "lintian reports errors or warnings"; exit 1; }
 ! grep -E '^[EWI]: .*hardening-' <<<"$report" || { echo "built without Debian's hardening"; exit 1; }
 depends=$(dpkg-deb -f "$package" Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libqt6printsupport6 libstdc++6 libc6; do
     grep -qF -e "$library (>=" -e "${library}t64 (>=" <<<"$depends" || { echo "Depends: $depends lacks $library"; exit 1; }
 done
 
@@ -37,6 +37,11 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
 for size in 16 22 24 32 48 64 128 256; do
     file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "PNG image data, $size x $size"
 done
+
+# The installed program finds its SVG module where the package put it.
+TZ=UTC "$root/usr/bin/satrivox" --chart 2019-01 --output "$work/chart.svg" ||
+    { echo "the packaged program wrote no chart"; exit 1; }
+grep -q "<svg" "$work/chart.svg" || { echo "the packaged program's chart is no SVG"; exit 1; }
 
 log=$work/run.log
 XDG_CONFIG_HOME=$work QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="satrivox.plot.debug=true" TZ=UTC "$root/usr/bin/satrivox" >"$log" 2>&1 &

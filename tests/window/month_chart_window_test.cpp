@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QPrinter>
 #include <QProcess>
 
 #include "form_test.hpp"
@@ -108,11 +107,7 @@ TEST_F(MonthChartWindow, FollowsTheViewsMirrorAndNightColours) {
 // One page, portrait, the printer's own size.
 TEST_F(MonthChartWindow, PrintsTheMonthOnOnePage) {
     const QTemporaryDir folder;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    printer.setOutputFileName(folder.filePath("printed.pdf"));
-    chart->PrintOn(printer);
+    ASSERT_EQ(chart->PrintToFile(folder.filePath("printed.pdf"), QPageSize::Letter), "");
     QProcess info;
     info.start("pdfinfo", {folder.filePath("printed.pdf")});
     ASSERT_TRUE(info.waitForFinished(30000));

@@ -9,8 +9,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -241,21 +239,31 @@ void MonthChartWindow::Describe(std::optional<QPointF> pointer) {
     }
 }
 
-void MonthChartWindow::PrintOn(QPrinter& printer) const {
-    QPainter painter(&printer);
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution()).translated(
-        -printer.pageLayout().paintRectPixels(printer.resolution()).topLeft());
-    drawing::PaintMonthChart(painter, drawing::ChartLayout(*chart_, page), *chart_, drawing::ChartColours::Paper);
+drawing::PaintPage MonthChartWindow::OnPaper() const {
+    return [this](QPainter& painter, const QRectF& page) {
+        drawing::PaintMonthChart(painter, drawing::ChartLayout(*chart_, page), *chart_, drawing::ChartColours::Paper);
+    };
+}
+
+QString MonthChartWindow::PrintToFile(const QString& file, QPageSize::PageSizeId size) const {
+    using Print = bool (*)(const QString&, int, const drawing::PaintPage&);
+    QString problem;
+    const auto print = reinterpret_cast<Print>(drawing::ModuleFunction("satrivox-print", "SatrivoxPrintToFile", problem));
+    if (print == nullptr) {
+        return problem;
+    }
+    return print(file, size, OnPaper()) ? QString() : tr("the page could not be printed");
 }
 
 void MonthChartWindow::AskToPrint() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(tr("Jupiter's moons, %1").arg(title_->text()));
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted) {
-        PrintOn(printer);
+    using Print = bool (*)(QWidget*, const QString&, const drawing::PaintPage&);
+    QString problem;
+    const auto print = reinterpret_cast<Print>(drawing::ModuleFunction("satrivox-print", "SatrivoxPrint", problem));
+    if (print == nullptr) {
+        QMessageBox::warning(this, windowTitle(), tr("Printing is not available: %1").arg(problem));
+        return;
     }
+    print(this, tr("Jupiter's moons, %1").arg(title_->text()), OnPaper());
 }
 
 void MonthChartWindow::AskWhereToSave() {

@@ -5,10 +5,12 @@
 
 #include <optional>
 
+#include "drawing/loaded_modules.hpp"
 #include "drawing/month_chart.hpp"
 
+#include <QPageSize>
+
 class QLabel;
-class QPrinter;
 class QScrollArea;
 
 namespace window {
@@ -66,8 +68,9 @@ public:
     [[nodiscard]] const drawing::MonthChart& Chart() const { return *chart_; }
     [[nodiscard]] double Stretch() const { return stretch_; }
 
-    // Prints the chart on one page of `printer`, in paper's colours.
-    void PrintOn(QPrinter& printer) const;
+    // Prints the chart on one page, in paper's colours, into a PDF file of
+    // that page size, as on a printer; returns why not, or nothing.
+    [[nodiscard]] QString PrintToFile(const QString& file, QPageSize::PageSizeId size) const;
 
 signals:
     void instantChosen(ephemeris::UniversalTime instant);
@@ -82,6 +85,7 @@ private:
     void Redisplay();
     void Describe(std::optional<QPointF> pointer);
     void AskToPrint();
+    [[nodiscard]] drawing::PaintPage OnPaper() const;
     void AskWhereToSave();
 
     std::optional<drawing::MonthChart> chart_;
