@@ -2,16 +2,19 @@
 #include "command_line.hpp"
 
 #include <QCommandLineParser>
+#include <QPainter>
 #include <QCoreApplication>
 #include <QTextStream>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <stdexcept>
 
 #include "app/when_reader.hpp"
 #include "drawing/chart_files.hpp"
 #include "drawing/month_chart.hpp"
+#include "drawing/telescope_view.hpp"
 #include "events/observer_place.hpp"
 #include "lists/event_list.hpp"
 #include "lists/instant_conversion.hpp"
@@ -103,13 +106,24 @@ struct Options {
     QCommandLineOption chart{QStringLiteral("chart"),
                              QStringLiteral("Draw the moons' chart of WHEN's month (YYYY-MM alone: that month; default: this "
                                             "month) into --output FILE: .pdf, .svg or .png, by its ending.")};
-    QCommandLineOption output{QStringLiteral("output"), QStringLiteral("With --chart: the file to write."), QStringLiteral("FILE")};
-    QCommandLineOption mirror{QStringLiteral("mirror"), QStringLiteral("With --chart: east and west swapped, as in a star diagonal.")};
+    QCommandLineOption view{QStringLiteral("view"),
+                            QStringLiteral("Draw Jupiter as the telescope shows it at WHEN, its moons, their shadows on the disc "
+                                           "and the Great Red Spot, into --output FILE: .png or .svg.")};
+    QCommandLineOption output{QStringLiteral("output"), QStringLiteral("With --chart or --view: the file to write."),
+                              QStringLiteral("FILE")};
+    QCommandLineOption mirror{QStringLiteral("mirror"),
+                              QStringLiteral("With --chart or --view: east and west swapped, as in a star diagonal.")};
+    QCommandLineOption southUp{QStringLiteral("south-up"), QStringLiteral("With --view: south up, as an inverting telescope shows it.")};
+    QCommandLineOption size{QStringLiteral("size"), QStringLiteral("With --view: the picture's size in pixels (default 800x600)."),
+                            QStringLiteral("WxH"), QStringLiteral("800x600")};
+    QCommandLineOption zoom{QStringLiteral("zoom"),
+                            QStringLiteral("With --view: the whole system (default) or the disc filling the picture."),
+                            QStringLiteral("system|disc"), QStringLiteral("system")};
 
     // Each of them, in the order --help lists them.
     [[nodiscard]] QList<QCommandLineOption> All() const {
         return {events, days, format, all, where, visible, redSpot, noRedSpot, mutualOnly, offsets, precise, csv, utc,
-                chart, output, mirror};
+                chart, view, output, mirror, southUp, size, zoom};
     }
 };
 
@@ -190,6 +204,10 @@ QList<const QCommandLineOption*> EventsOnly(const Options& options) {
 
 QList<const QCommandLineOption*> ChartOnly(const Options& options) {
     return {&options.output, &options.mirror};
+}
+
+QList<const QCommandLineOption*> ViewOnly(const Options& options) {
+    return {&options.southUp, &options.size, &options.zoom};
 }
 
 int Days(const QString& text, const Options& options, int most = kMostDays) {
@@ -381,6 +399,59 @@ void WriteChartFile(const QCommandLineParser& parser, const Options& options, co
     }
 }
 
+constexpr int kLargestPicture = 8000;  // pixels a side
+
+QSize PictureSize(const QCommandLineParser& parser, const Options& options) {
+    const QString text = parser.value(options.size);
+    const QStringList sides = text.split(QLatin1Char('x'));
+    bool wide = false;
+    bool high = false;
+    const QSize size = sides.size() == 2 ? QSize(sides[0].toInt(&wide), sides[1].toInt(&high)) : QSize();
+    if (!wide || !high || size.width() < 100 || size.height() < 100 || size.width() > kLargestPicture ||
+        size.height() > kLargestPicture) {
+        throw BadInput(QStringLiteral("%1 takes a width and a height in pixels, 100 to %2 each, such as 800x600, not '%3'")
+                           .arg(Typed(options.size))
+                           .arg(kLargestPicture)
+                           .arg(text));
+    }
+    return size;
+}
+
+void WriteViewFile(const QCommandLineParser& parser, const Options& options, const std::function<QDateTime()>& now) {
+    if (!parser.isSet(options.output)) {
+        throw BadInput(QStringLiteral("%1 needs %2 FILE, a .png or .svg").arg(Typed(options.view), Typed(options.output)));
+    }
+    const QString file = parser.value(options.output);
+    const std::optional<drawing::ChartFormat> format = drawing::ChartFormatOf(file);
+    if (!format || *format == drawing::ChartFormat::Pdf) {
+        throw BadInput(QStringLiteral("%1 writes a .png or .svg file, not '%2'").arg(Typed(options.view), file));
+    }
+    const QString zoom = parser.value(options.zoom);
+    if (zoom != QLatin1String("system") && zoom != QLatin1String("disc")) {
+        throw BadInput(QStringLiteral("%1 takes system or disc, not '%2'").arg(Typed(options.zoom), zoom));
+    }
+    const QSize size = PictureSize(parser, options);
+    const ephemeris::UniversalTime when = When(parser.positionalArguments(), now);
+    if (!ephemeris::WithinPreciseYears(when)) {
+        throw BadInput(QStringLiteral("the view is drawn for the years %1 to %2, not for %3")
+                           .arg(ephemeris::kPreciseFirstYear)
+                           .arg(ephemeris::kPreciseLastYear)
+                           .arg(ShownTime(when, lists::Clock::Local)));
+    }
+    ephemeris::PreciseViewSeries views;
+    const drawing::TelescopeScene scene = drawing::ComputeTelescopeScene(views, when, RedSpotLongitude(parser, options));
+    const double level = zoom == QLatin1String("disc") ? drawing::kDiscFills : drawing::kWholeSystem;
+    const drawing::Orientation orientation{parser.isSet(options.southUp), parser.isSet(options.mirror)};
+    const QString problem = drawing::WritePicture(
+        file, *format, size, QStringLiteral("Jupiter at %1").arg(ShownTime(when, lists::Clock::Universal)),
+        [&](QPainter& painter, const QRectF& area) {
+            drawing::PaintTelescopeView(painter, drawing::ViewLayout(area, level, orientation), scene, drawing::ViewColours::Day);
+        });
+    if (!problem.isEmpty()) {
+        throw BadInput(QStringLiteral("cannot write the view to '%1': %2").arg(file, problem));
+    }
+}
+
 }  // namespace
 
 bool WantsCommandLine(const QStringList& arguments) {
@@ -390,7 +461,7 @@ bool WantsCommandLine(const QStringList& arguments) {
 }
 
 bool PaintsAPicture(const QStringList& arguments) {
-    return arguments.contains(QStringLiteral("--chart"));
+    return arguments.contains(QStringLiteral("--chart")) || arguments.contains(QStringLiteral("--view"));
 }
 
 int RunCommandLine(const QStringList& arguments, const std::function<QDateTime()>& now, QTextStream& out,
@@ -415,27 +486,39 @@ int RunCommandLine(const QStringList& arguments, const std::function<QDateTime()
         const bool events = parser.isSet(options.events);
         const bool offsets = parser.isSet(options.offsets);
         const bool chart = parser.isSet(options.chart);
-        for (const auto& [a, b] : {std::pair{&options.events, &options.offsets}, std::pair{&options.events, &options.chart},
-                                   std::pair{&options.offsets, &options.chart}}) {
-            if (parser.isSet(*a) && parser.isSet(*b)) {
-                throw BadInput(QStringLiteral("%1 and %2 cannot go together").arg(Typed(*a), Typed(*b)));
+        const bool view = parser.isSet(options.view);
+        const std::array commands{&options.events, &options.offsets, &options.chart, &options.view};
+        for (auto a = commands.begin(); a != commands.end(); ++a) {
+            for (auto b = a + 1; b != commands.end(); ++b) {
+                if (parser.isSet(**a) && parser.isSet(**b)) {
+                    throw BadInput(QStringLiteral("%1 and %2 cannot go together").arg(Typed(**a), Typed(**b)));
+                }
             }
         }
         if (chart) {
             RequireOnlyWith(parser, {&options.format, &options.all, &options.visible, &options.mutualOnly}, options.events);
             RequireOnlyWith(parser, {&options.precise, &options.csv, &options.utc}, options.offsets);
+            RequireOnlyWith(parser, ViewOnly(options), options.view);
             WriteChartFile(parser, options, now);
+        } else if (view) {
+            RequireOnlyWith(parser, {&options.days, &options.format, &options.all, &options.where, &options.visible,
+                                     &options.mutualOnly}, options.events);
+            RequireOnlyWith(parser, {&options.precise, &options.csv, &options.utc}, options.offsets);
+            WriteViewFile(parser, options, now);
         } else if (events) {
             RequireOnlyWith(parser, {&options.precise, &options.csv}, options.offsets);
             RequireOnlyWith(parser, ChartOnly(options), options.chart);
+            RequireOnlyWith(parser, ViewOnly(options), options.view);
             PrintEvents(parser, options, now, result);
         } else if (offsets) {
             RequireOnlyWith(parser, EventsOnly(options), options.events);
             RequireOnlyWith(parser, ChartOnly(options), options.chart);
+            RequireOnlyWith(parser, ViewOnly(options), options.view);
             PrintOffsets(parser, options, now, result);
         } else {
             RequireOnlyWith(parser, EventsOnly(options), options.events);
             RequireOnlyWith(parser, ChartOnly(options), options.chart);
+            RequireOnlyWith(parser, ViewOnly(options), options.view);
             RequireOnlyWith(parser, {&options.precise, &options.csv}, options.offsets);
             throw BadInput(QStringLiteral("%1 goes with %2 or %3").arg(Typed(options.utc), Typed(options.events), Typed(options.offsets)));
         }

@@ -11,6 +11,7 @@
 
 #include "drawing/chart_files.hpp"
 #include "drawing/month_chart.hpp"
+#include "drawing/telescope_view.hpp"
 
 namespace {
 
@@ -62,6 +63,22 @@ void BM_MonthChartAsPdf(benchmark::State& state) {
     QFile::remove(file);
 }
 BENCHMARK(BM_MonthChartAsPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A frame of the telescope view at 800 x 600, as an animation step draws it:
+// the scene computed (sharing the daily positions, as the window does) and painted.
+void BM_TelescopeViewFrame(benchmark::State& state) {
+    QImage image(800, 600, QImage::Format_RGB32);
+    ephemeris::PreciseViewSeries views;
+    ephemeris::UniversalTime instant{std::chrono::sys_days{std::chrono::year{2019} / 1 / 5} + std::chrono::hours{15}};
+    const drawing::ViewLayout layout(QRectF(image.rect()), state.range(0) / 10.0, {});
+    for (auto _ : state) {
+        instant += std::chrono::minutes{10};
+        const drawing::TelescopeScene scene = drawing::ComputeTelescopeScene(views, instant, 294.0);
+        QPainter painter(&image);
+        drawing::PaintTelescopeView(painter, layout, scene, drawing::ViewColours::Day);
+    }
+}
+BENCHMARK(BM_TelescopeViewFrame)->Arg(0)->Arg(10)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -21,6 +21,8 @@ constexpr const char* kEventsGeometry = "events/geometry";
 constexpr const char* kOnlyVisible = "events/onlyVisible";
 constexpr const char* kRedSpotLongitude = "events/redSpotLongitude";
 constexpr const char* kChartGeometry = "chart/geometry";
+constexpr const char* kTelescopeGeometry = "telescope/geometry";
+constexpr const char* kSouthUp = "view/southUp";
 constexpr const char* kPlaceName = "place/name";
 constexpr const char* kPlaceLatitude = "place/latitude";
 constexpr const char* kPlaceLongitude = "place/longitude";
@@ -53,9 +55,9 @@ public:
     }
 
     [[nodiscard]] bool HoldsOnlyOurs() const {
-        const std::array<QString, 12> ours{kMirrored,       kNightColours,  kMoonNames,        kPrecisePositions,
-                                           kEventSpan,      kEventsGeometry, kOnlyVisible,     kRedSpotLongitude,
-                                           kPlaceName,      kPlaceLatitude, kPlaceLongitude,   kChartGeometry};
+        const std::array<QString, 14> ours{kMirrored,      kNightColours,  kMoonNames,      kPrecisePositions, kSouthUp,
+                                           kEventSpan,     kEventsGeometry, kOnlyVisible,   kRedSpotLongitude, kPlaceName,
+                                           kPlaceLatitude, kPlaceLongitude, kChartGeometry, kTelescopeGeometry};
         const QStringList keys = allKeys();
         return Readable() &&
                std::all_of(keys.begin(), keys.end(), [&ours](const QString& key) {
@@ -88,7 +90,7 @@ public:
 ViewOptions ReadViewOptions() {
     const Settings settings;
     const ViewOptions view{settings.Read(kMirrored), settings.Read(kNightColours), settings.Read(kMoonNames),
-                           settings.Read(kPrecisePositions)};
+                           settings.Read(kPrecisePositions), settings.Read(kSouthUp)};
     return settings.Readable() ? view : ViewOptions{};
 }
 
@@ -101,6 +103,7 @@ void SaveViewOptions(const ViewOptions& view) {
     settings.setValue(kNightColours, view.nightColours);
     settings.setValue(kMoonNames, view.moonNames);
     settings.setValue(kPrecisePositions, view.precisePositions);
+    settings.setValue(kSouthUp, view.southUp);
 }
 
 EventsDialogSettings ReadEventsDialogSettings() {
@@ -133,15 +136,16 @@ void SaveEventsDialogSettings(const EventsDialogSettings& dialog) {
     }
 }
 
-QByteArray ReadChartGeometry() {
+QByteArray ReadGeometry(Placed window) {
     const Settings settings;
-    return settings.Readable() ? settings.value(kChartGeometry).toByteArray() : QByteArray();
+    return settings.Readable() ? settings.value(window == Placed::MonthChart ? kChartGeometry : kTelescopeGeometry).toByteArray()
+                               : QByteArray();
 }
 
-void SaveChartGeometry(const QByteArray& geometry) {
+void SaveGeometry(Placed window, const QByteArray& geometry) {
     Settings settings;
     if (settings.HoldsOnlyOurs()) {
-        settings.setValue(kChartGeometry, geometry);
+        settings.setValue(window == Placed::MonthChart ? kChartGeometry : kTelescopeGeometry, geometry);
     }
 }
 

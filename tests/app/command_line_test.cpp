@@ -333,6 +333,34 @@ TEST(CommandLine, ChartsAMonthIntoTheFileItNames) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 4) << "no file, whole or partial, from refused input";
 }
 
+// The eyepiece's view at an instant, as PNG or SVG of the size asked.
+TEST(CommandLine, DrawsTheViewInTheEyepiece) {
+    const ScopedTimeZone zone("UTC");
+    const QTemporaryDir folder;
+    const Outcome png = Satrivox({"--view", "2019-01-05T15:30Z", "--size", "640x480", "--zoom", "disc", "--south-up", "--mirror",
+                                  "--output", folder.filePath("v.png")});
+    EXPECT_EQ(png.status, 0) << png.err.toStdString();
+    EXPECT_EQ(QImage(folder.filePath("v.png")).size(), QSize(640, 480));
+    EXPECT_EQ(Satrivox({"--view", "--output", folder.filePath("v.svg")}).status, 0);
+    const std::vector<std::pair<QStringList, const char*>> refused{
+        {{"--view", "--output", folder.filePath("x.pdf")}, "a .png or .svg file, not '"},
+        {{"--view"}, "--view needs --output FILE"},
+        {{"--view", "--size", "big", "--output", folder.filePath("x.png")}, "such as 800x600, not 'big'"},
+        {{"--view", "--size", "50x50", "--output", folder.filePath("x.png")}, "not '50x50'"},
+        {{"--view", "--zoom", "moon", "--output", folder.filePath("x.png")}, "system or disc, not 'moon'"},
+        {{"--view", "2600-01-01", "--output", folder.filePath("x.png")}, "the years 1600 to 2500"},
+        {{"--view", "--chart", "--output", folder.filePath("x.png")}, "--chart and --view cannot go together"},
+        {{"--chart", "--south-up", "--output", folder.filePath("x.png")}, "--south-up goes with --view"},
+        {{"--view", "--days", "2", "--output", folder.filePath("x.png")}, "--days goes with --events"},
+    };
+    for (const auto& [arguments, says] : refused) {
+        const Outcome run = Satrivox(arguments);
+        EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(says) && run.err.count('\n') == 1) << run.err.toStdString();
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "nothing from refused input";
+}
+
 // ---- Offsets ---------------------------------------------------------------------
 
 // The line "Copy offsets" gives, from the window's model or the precise theory,
@@ -376,7 +404,7 @@ TEST(CommandLine, IsWantedOnlyForItsOwnOptions) {
         const QString option = match.next().captured(1);
         EXPECT_TRUE(app::WantsCommandLine({"satrivox", option})) << option.toStdString();
     }
-    EXPECT_GE(options, 19);
+    EXPECT_GE(options, 23);
 }
 
 }  // namespace

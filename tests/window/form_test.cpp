@@ -162,7 +162,7 @@ TEST_F(Form, ViewCommandsHaveKeysThatWorkFromEveryControlAndEditNothing) {
     for (int key = 0; key < keys.keyCount(); ++key) {
         standard << QKeySequence::keyBindings(static_cast<QKeySequence::StandardKey>(keys.value(key)));
     }
-    ASSERT_EQ(form->actions().size(), 7);
+    ASSERT_EQ(form->actions().size(), 9);
     for (const char* control : {"Command1", "DTPicker1", "Text1", "Command2", "Command4", "Check1", "Check2"}) {
         Get(control)->setFocus();
         const QString step = Get<QLineEdit>("Text1")->text(), picked = Picker()->text();

@@ -91,7 +91,7 @@ TEST_F(MonthChartWindow, StretchesTimeAndRemembersWhereItStood) {
     chart->resize(640, 700);
     chart->move(40, 60);
     chart->close();
-    EXPECT_EQ(settings::ReadChartGeometry(), chart->saveGeometry());
+    EXPECT_EQ(settings::ReadGeometry(settings::Placed::MonthChart), chart->saveGeometry());
 }
 
 TEST_F(MonthChartWindow, FollowsTheViewsMirrorAndNightColours) {

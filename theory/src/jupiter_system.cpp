@@ -258,6 +258,18 @@ PreciseView JupiterSystem::View(double observerDays) {
     view.equatorialRadiusArcmin = radius * kArcminutesPerRadian;
     view.polarRadiusArcmin = std::asin(outline / distance) * kArcminutesPerRadian;
     view.distanceAu = distance;
+    const Vector3 toSun = Unit(planet.sun - planet.jupiter);
+    view.phaseDegrees = std::acos(std::clamp(Dot(toSun, -1.0 * centre), -1.0, 1.0)) / kDegree;
+    const double sunWest = Dot(toSun, west);
+    const double sunNorth = Dot(toSun, north);
+    const double across = std::hypot(sunWest, sunNorth);
+    view.sunWest = across > 0.0 ? sunWest / across : 0.0;
+    view.sunNorth = across > 0.0 ? sunNorth / across : 0.0;
+    const auto aroundPole = [&planet](const Vector3& direction) {
+        return std::atan2(Dot(direction, planet.across), Dot(direction, planet.equator));
+    };
+    view.earthDirection = aroundPole(-1.0 * toJupiter);
+    view.sunDirection = aroundPole(toSun);
     const auto onSky = [&](const Vector3& fromEarth) {
         const double along = Dot(fromEarth, centre);
         return std::pair{std::atan2(Dot(fromEarth, west), along), std::atan2(Dot(fromEarth, north), along)};
@@ -269,7 +281,12 @@ PreciseView JupiterSystem::View(double observerDays) {
         ApparentMoon& seen = view.moons[static_cast<std::size_t>(moon)];
         seen = {westAngle * kArcminutesPerRadian, northAngle * kArcminutesPerRadian, westAngle / radius,
                 northAngle / radius, Length(toMoon) < distance};
-        if (const MoonSight sight = SightOf(planet, state); sight.shadow.Along() < 0.0) {
+        const MoonSight sight = SightOf(planet, state);
+        seen.occulted = sight.Occulted();
+        seen.eclipsed = sight.Eclipsed();
+        seen.alongEquatorRadii = Dot(state.position, planet.equator) / kEquatorialRadiusAu;
+        seen.acrossEquatorRadii = Dot(state.position, planet.across) / kEquatorialRadiusAu;
+        if (sight.shadow.Along() < 0.0) {
             // Where the shadow's line first meets the planet, taken back from
             // the scaled space to the sky.
             const Line& shadow = sight.shadow;

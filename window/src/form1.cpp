@@ -20,6 +20,7 @@
 #include "caption_fit.hpp"
 #include "events_dialog.hpp"
 #include "month_chart_window.hpp"
+#include "telescope_window.hpp"
 #include "focus_frame_style.hpp"
 #include "jupiter_plot.hpp"
 #include "lists/event_list.hpp"
@@ -127,11 +128,13 @@ void Form1::ConnectHandlers() {
     toggle(ui->actionNightColours, &settings::ViewOptions::nightColours);
     toggle(ui->actionMoonNames, &settings::ViewOptions::moonNames);
     toggle(ui->actionPrecisePositions, &settings::ViewOptions::precisePositions);
+    toggle(ui->actionSouthUp, &settings::ViewOptions::southUp);
     // Through RunHandler as every handler: with precise positions the copy
     // searches for mutual events, and nothing may be thrown through Qt.
     connect(ui->actionCopyOffsets, &QAction::triggered, this, [this] { RunHandler([this] { CopyOffsets(); }); });
     connect(ui->actionEvents, &QAction::triggered, this, &Form1::ShowEvents);
     connect(ui->actionMonthChart, &QAction::triggered, this, [this] { RunHandler([this] { ShowMonthChart(); }); });
+    connect(ui->actionTelescopeView, &QAction::triggered, this, [this] { RunHandler([this] { ShowTelescopeView(); }); });
 }
 
 void Form1::Form_Load() {
@@ -160,6 +163,9 @@ void Form1::PlotJupiter(const QDateTime& TheTime) {
     if (monthChart_ != nullptr) {
         monthChart_->SetHome(ui->DTPicker1->date());
         monthChart_->Mark(plotted.universal);
+    }
+    if (telescope_ != nullptr) {
+        telescope_->Show(plotted.universal, settings::RedSpotLongitude());
     }
     qCDebug(lcPlot) << "plotted" << TheTime.toString(ui->DTPicker1->displayFormat());
 }
@@ -234,12 +240,16 @@ void Form1::SetView(settings::ViewOptions view, bool save) {
     ui->actionNightColours->setChecked(view.nightColours);
     ui->actionMoonNames->setChecked(view.moonNames);
     ui->actionPrecisePositions->setChecked(view.precisePositions);
+    ui->actionSouthUp->setChecked(view.southUp);
     plot_->Redraw(view_, plotted_ ? std::optional(state_.LastOffset) : std::nullopt);
     if (plotted_) {
         ShowOffsets();
     }
     if (monthChart_ != nullptr) {
         monthChart_->SetView(view_.mirrored, view_.nightColours);
+    }
+    if (telescope_ != nullptr) {
+        telescope_->SetView({view_.southUp, view_.mirrored}, view_.nightColours);
     }
     if (save) {
         settings::SaveViewOptions(view_);
@@ -328,6 +338,22 @@ void Form1::ShowMonthChart() {
     monthChart_->show();
     monthChart_->raise();
     monthChart_->activateWindow();
+}
+
+// Made when first asked for; it follows every plot from then on.
+void Form1::ShowTelescopeView() {
+    if (telescope_ == nullptr) {
+        telescope_ = new window::TelescopeWindow(this);
+        telescope_->addActions(actions());
+        nightColours_->Restyle(*telescope_);
+        telescope_->SetView({view_.southUp, view_.mirrored}, view_.nightColours);
+    }
+    if (plotted_) {
+        telescope_->Show(plotted_->universal, settings::RedSpotLongitude());
+    }
+    telescope_->show();
+    telescope_->raise();
+    telescope_->activateWindow();
 }
 
 // Tracking would move the picker on within a second: it stops. An animation

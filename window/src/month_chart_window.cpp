@@ -295,13 +295,13 @@ bool MonthChartWindow::eventFilter(QObject* watched, QEvent* event) {
 void MonthChartWindow::showEvent(QShowEvent* event) {
     if (!placed_) {
         placed_ = true;
-        restoreGeometry(settings::ReadChartGeometry());
+        restoreGeometry(settings::ReadGeometry(settings::Placed::MonthChart));
     }
     QWidget::showEvent(event);
 }
 
 void MonthChartWindow::hideEvent(QHideEvent* event) {
-    settings::SaveChartGeometry(saveGeometry());
+    settings::SaveGeometry(settings::Placed::MonthChart, saveGeometry());
     QWidget::hideEvent(event);
 }
 

@@ -9,6 +9,7 @@ struct ViewOptions {
     bool nightColours = false;      // dim red on black, for eyes adapted to the dark
     bool moonNames = false;         // each moon's initial by its dot
     bool precisePositions = false;  // the dots and numbers from the precise theory, the ring at the disc's true size
+    bool southUp = false;           // the telescope view turned half round, as an inverting telescope shows it
 
     bool operator==(const ViewOptions&) const = default;
 };

@@ -36,10 +36,11 @@ struct EventsDialogSettings {
 EventsDialogSettings ReadEventsDialogSettings();
 void SaveEventsDialogSettings(const EventsDialogSettings& settings);
 
-// Where the month chart's window stood on the screen (QWidget::saveGeometry's),
+// Where a window of its own stood on the screen (QWidget::saveGeometry's),
 // empty for the platform's placing.
-QByteArray ReadChartGeometry();
-void SaveChartGeometry(const QByteArray& geometry);
+enum class Placed { MonthChart, TelescopeView };
+QByteArray ReadGeometry(Placed window);
+void SaveGeometry(Placed window, const QByteArray& geometry);
 
 // What the events dialog remembers of the observer, read the same way by the
 // command line: the place set there, else the time zone's (see

@@ -41,6 +41,15 @@ struct ApparentMoon {
     bool shadowOnDisc = false;
     double shadowWestRadii = 0.0;
     double shadowNorthRadii = 0.0;
+    // Hidden behind the disc, and dark in Jupiter's shadow, by the same tests
+    // the events are found with.
+    bool occulted = false;
+    bool eclipsed = false;
+    // Seen from above Jupiter's north pole: radii along the planet's equator
+    // from its node on the Earth's equator, and across it (a right-handed
+    // turn about the pole).
+    double alongEquatorRadii = 0.0;
+    double acrossEquatorRadii = 0.0;
 };
 
 struct PreciseView {
@@ -48,6 +57,16 @@ struct PreciseView {
     double equatorialRadiusArcmin = 0.0;  // the disc's apparent equatorial semi-diameter
     double polarRadiusArcmin = 0.0;       // and its polar one, as the Earth's latitude over Jupiter shows it
     double distanceAu = 0.0;              // from the Earth to Jupiter, as its light left it
+    // The Sun as Jupiter's disc shows it: the phase angle (Sun-Jupiter-Earth,
+    // degrees), and the direction on the sky from the disc's centre towards
+    // the Sun (a unit vector, west and north as the moons'), the side that is lit.
+    double phaseDegrees = 0.0;
+    double sunWest = 0.0;
+    double sunNorth = 0.0;
+    // Seen from above the pole, as the moons: the directions (radians, from
+    // the node, turning as across) towards the Earth and the Sun.
+    double earthDirection = 0.0;
+    double sunDirection = 0.0;
 };
 
 // The four moons from the precise theory (L1.2) for the universal-time instant

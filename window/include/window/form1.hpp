@@ -26,6 +26,7 @@ namespace window {
 class EventsDialog;
 class JupiterPlot;
 class MonthChartWindow;
+class TelescopeWindow;
 class NightColours;
 }
 
@@ -147,6 +148,7 @@ private:
     void CopyOffsets();
     void ShowEvents();
     void ShowMonthChart();
+    void ShowTelescopeView();
     // Sets the picker to an event's instant and plots it.
     void ShowInstant(ephemeris::UniversalTime instant);
 
@@ -161,6 +163,7 @@ private:
     std::unique_ptr<window::NightColours> nightColours_;
     window::EventsDialog* eventsDialog_ = nullptr;  // made when first asked for
     window::MonthChartWindow* monthChart_ = nullptr;  // likewise
+    window::TelescopeWindow* telescope_ = nullptr;    // likewise
     window::JupiterPlot* plot_ = nullptr;           // the plot and the planet's picture, behind the controls
 
     std::unique_ptr<Ui::Form1> ui;
