@@ -40,27 +40,28 @@ struct BadInput : std::runtime_error {
 };
 
 const char* const kEnvironment = R"(
-Without --events, --offsets or --chart, Satrivox opens its window and takes Qt's
-standard options, such as -platform NAME, -style NAME, -reverse and
--qwindowgeometry WxH+X+Y; any other argument is named, with status 2.
+Without --events, --offsets, --chart or --view, Satrivox opens its window
+and takes Qt's standard options, such as -platform NAME, -style NAME,
+-reverse and -qwindowgeometry WxH+X+Y; any other argument is named, with
+status 2.
 Bad input on the command line (an unknown option, a date it cannot read or
 outside the years it covers, --days 0, an unknown format, a file it cannot
 write) is named in one line on standard error, with status 2 and nothing on
-standard output; --chart then leaves no file, whole or partial.
+standard output; --chart and --view then leave no file, whole or partial.
 
 With --chart, the month runs from its first day's 00:00 to its last day's
 24:00 local time, down the page; across, each moon's offset east or west of
 Jupiter's disc, dotted while it is hidden, its shadow as a dark track on the
 disc. The format follows the file's ending: .pdf (A4, vector), .svg, .png
-(1240 x 1754 pixels). It needs no display.
+(1240 x 1754 pixels). It needs no display, nor does --view.
 
-With --events or --chart, the observer's place is --where, else the place set in the
-window's events dialog, else the principal city of the time zone (from
-zone1970.tab): Jupiter's rising, highest point and setting there, the night
-(the Sun 12 degrees down), and for each event Jupiter's altitude and the
-Sun's; an event can be seen when Jupiter is 5 degrees up or more and the Sun
-6 degrees down or more. The Great Red Spot's transits use --grs-longitude,
-else the longitude set in the dialog, else %1 degrees.
+With --events or --chart, the observer's place is --where, else the place
+set in the window's events dialog, else the principal city of the time zone
+(from zone1970.tab): Jupiter's rising, highest point and setting there, the
+night (the Sun 12 degrees down), and for each event Jupiter's altitude and
+the Sun's; an event can be seen when Jupiter is 5 degrees up or more and the
+Sun 6 degrees down or more. The Great Red Spot uses --grs-longitude, else the
+longitude set in the dialog, else %1 degrees.
 
 Environment:
   TZ               the time zone: a zone such as Europe/Paris, or a POSIX rule;
