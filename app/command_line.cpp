@@ -114,6 +114,8 @@ struct Options {
                               QStringLiteral("FILE")};
     QCommandLineOption mirror{QStringLiteral("mirror"),
                               QStringLiteral("With --chart or --view: east and west swapped, as in a star diagonal.")};
+    QCommandLineOption noMutual{QStringLiteral("no-mutual"),
+                                QStringLiteral("With --chart: leave out the marks of the moons' mutual events.")};
     QCommandLineOption southUp{QStringLiteral("south-up"), QStringLiteral("With --view: south up, as an inverting telescope shows it.")};
     QCommandLineOption size{QStringLiteral("size"), QStringLiteral("With --view: the picture's size in pixels (default 800x600)."),
                             QStringLiteral("WxH"), QStringLiteral("800x600")};
@@ -124,7 +126,7 @@ struct Options {
     // Each of them, in the order --help lists them.
     [[nodiscard]] QList<QCommandLineOption> All() const {
         return {events, days, format, all, where, visible, redSpot, noRedSpot, mutualOnly, offsets, precise, csv, utc,
-                chart, view, output, mirror, southUp, size, zoom};
+                chart, view, output, mirror, noMutual, southUp, size, zoom};
     }
 };
 
@@ -204,7 +206,7 @@ QList<const QCommandLineOption*> EventsOnly(const Options& options) {
 }
 
 QList<const QCommandLineOption*> ChartOnly(const Options& options) {
-    return {&options.output, &options.mirror};
+    return {&options.output, &options.mirror, &options.noMutual};
 }
 
 QList<const QCommandLineOption*> ViewOnly(const Options& options) {
@@ -385,6 +387,7 @@ void WriteChartFile(const QCommandLineParser& parser, const Options& options, co
     request.mirrored = parser.isSet(options.mirror);
     request.place = Place(parser, options);
     request.redSpotLongitude = RedSpotLongitude(parser, options);
+    request.mutualMarks = !parser.isSet(options.noMutual);
     drawing::MonthChart computed;
     try {
         computed = drawing::ComputeMonthChart(request);
@@ -505,6 +508,7 @@ int RunCommandLine(const QStringList& arguments, const std::function<QDateTime()
             RequireOnlyWith(parser, {&options.days, &options.format, &options.all, &options.where, &options.visible,
                                      &options.mutualOnly}, options.events);
             RequireOnlyWith(parser, {&options.precise, &options.csv, &options.utc}, options.offsets);
+            RequireOnlyWith(parser, {&options.noMutual}, options.chart);
             WriteViewFile(parser, options, now);
         } else if (events) {
             RequireOnlyWith(parser, {&options.precise, &options.csv}, options.offsets);

@@ -148,7 +148,7 @@ private:
         y += 1.1 * font_;
         painter_.drawText(QPointF(left, y),
                           chart_.request.place
-                              ? QStringLiteral("Shaded: night (the Sun 12° down); lighter: Jupiter 5° up or more as well")
+                              ? QStringLiteral("Shaded: night (the Sun 12° down); more strongly: Jupiter 5° up or more as well")
                               : QStringLiteral("No place is known, so the night is not shaded: set one in the events dialog, "
                                                "or give --where LAT,LON"));
     }

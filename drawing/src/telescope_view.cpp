@@ -143,7 +143,7 @@ private:
         painter_.setPen(Qt::NoPen);
         painter_.setBrush(palette_.shadow);
         for (std::size_t moon = 0; moon < 4; ++moon) {
-            if (const ephemeris::ApparentMoon& seen = scene_.view.moons[moon]; seen.shadowOnDisc) {
+            if (const ephemeris::ApparentMoon& seen = scene_.view.moons.at(moon); seen.shadowOnDisc) {
                 painter_.drawEllipse(layout_.At(seen.shadowWestRadii, seen.shadowNorthRadii), MoonPixels(moon), MoonPixels(moon));
             }
         }
@@ -155,7 +155,7 @@ private:
         font.setPixelSize(static_cast<int>(std::lround(font_ * 0.9)));
         painter_.setFont(font);
         for (std::size_t moon = 0; moon < 4; ++moon) {
-            const ephemeris::ApparentMoon& seen = scene_.view.moons[moon];
+            const ephemeris::ApparentMoon& seen = scene_.view.moons.at(moon);
             if (seen.occulted) {
                 continue;
             }
@@ -233,8 +233,8 @@ private:
         painter_.setBrush(palette_.disc);
         painter_.drawEllipse(centre, std::max(2.0, scale), std::max(2.0, scale));
         for (std::size_t moon = 0; moon < 4; ++moon) {
-            const ephemeris::ApparentMoon& seen = scene_.view.moons[moon];
-            painter_.setBrush(palette_.moons[moon]);
+            const ephemeris::ApparentMoon& seen = scene_.view.moons.at(moon);
+            painter_.setBrush(palette_.moons.at(moon));
             painter_.drawEllipse(place(seen.alongEquatorRadii, seen.acrossEquatorRadii), 2.5, 2.5);
         }
         QFont font(QStringLiteral("DejaVu Sans"));

@@ -307,7 +307,7 @@ TEST(CommandLine, ChartsAMonthIntoTheFileItNames) {
     EXPECT_EQ(month.status, 0) << month.err.toStdString();
     EXPECT_TRUE(month.out.isEmpty() && month.err.isEmpty());
     EXPECT_EQ(QImage(png).size(), QSize(1240, 1754));
-    const Outcome days = Satrivox({"--chart", "2019-01-05", "--days", "3", "--mirror", "--no-grs", "--output", folder.filePath("d.svg")});
+    const Outcome days = Satrivox({"--chart", "2019-01-05", "--days", "3", "--mirror", "--no-grs", "--no-mutual", "--output", folder.filePath("d.svg")});
     EXPECT_EQ(days.status, 0) << days.err.toStdString();
     EXPECT_TRUE(QFile(folder.filePath("d.svg")).size() > 1000);
     const Outcome now = Satrivox({"--chart", "--output", folder.filePath("now.pdf")});
@@ -404,7 +404,7 @@ TEST(CommandLine, IsWantedOnlyForItsOwnOptions) {
         const QString option = match.next().captured(1);
         EXPECT_TRUE(app::WantsCommandLine({"satrivox", option})) << option.toStdString();
     }
-    EXPECT_GE(options, 23);
+    EXPECT_GE(options, 24);
 }
 
 }  // namespace

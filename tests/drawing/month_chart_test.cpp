@@ -109,6 +109,44 @@ TEST(MonthChart, CurvesFollowThePreciseTheoryOnThePage) {
     EXPECT_NEAR(ChartLayout(swapped, QRectF(image.rect())).X(-5.0), layout.X(5.0), 1e-9) << "mirrored about the centre";
 }
 
+// Above the plot, each tick's radii and arcminutes centred on it, East and
+// West at the ends (the window's sides).
+TEST(MonthChart, TheScaleIsAboveThePlotEachLabelOnItsTick) {
+    const ScopedTimeZone zone("UTC");
+    const MonthChart chart = ComputeMonthChart(MonthOf(QDate(2019, 1, 1)));
+    const QImage image = Drawn(chart, ChartColours::Paper);
+    const ChartLayout layout(chart, QRectF(image.rect()));
+    const double font = layout.FontPixels();
+    const double top = layout.Plot().top() - 2.6 * font;  // the scale's two rows
+    // The centre of the dark pixels (text) in a box, and how many there are.
+    const auto ink = [&image](double left, double right, double from, double to) {
+        double sum = 0.0;
+        int count = 0;
+        for (int y = static_cast<int>(from); y < static_cast<int>(to); ++y) {
+            for (int x = static_cast<int>(left); x < static_cast<int>(right); ++x) {
+                if (image.pixelColor(x, y).value() < 100) {
+                    sum += x + 0.5;
+                    ++count;
+                }
+            }
+        }
+        return std::pair{count > 0 ? sum / count : 0.0, count};
+    };
+    for (double r = -20.0; r <= 20.0; r += 10.0) {
+        const double x = layout.X(r);
+        const auto [radii, radiiInk] = ink(x - 1.5 * font, x + 1.5 * font, top + 0.1 * font, top + 1.0 * font);
+        EXPECT_GT(radiiInk, 20) << r;
+        EXPECT_NEAR(radii, x, 0.15 * font) << r;
+        if (r != 0.0) {
+            const auto [arcminutes, arcminutesInk] = ink(x - 1.5 * font, x + 1.5 * font, top + 1.0 * font, top + 1.9 * font);
+            EXPECT_GT(arcminutesInk, 20) << r;
+            EXPECT_NEAR(arcminutes, x, 0.15 * font) << r;
+        }
+    }
+    EXPECT_GT(ink(layout.Plot().left(), layout.Plot().left() + 2.5 * font, top + 0.1 * font, top + 1.0 * font).second, 20) << "East";
+    EXPECT_GT(ink(layout.Plot().right() - 2.5 * font, layout.Plot().right(), top + 0.1 * font, top + 1.0 * font).second, 20) << "West";
+}
+
 // The band is as wide as the disc each day, and its edges are on the page there.
 TEST(MonthChart, TheBandIsAsWideAsTheDisc) {
     const ScopedTimeZone zone("UTC");

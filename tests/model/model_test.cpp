@@ -96,7 +96,8 @@ TEST(TimeBase, ReportsInstantsBeyondItsRangeAsOverflow) {
 // The zone is read at every call: TZ (a zone or a POSIX rule), else the system's
 // zone file. zone_walk_test walks every switch of every zone of the database.
 TEST(LocalToUniversal, FollowsAChangeOfZoneWhileRunning) {
-    for (const char* tz : {"UTC", "Asia/Tokyo", static_cast<const char*>(nullptr), "EST5EDT,M3.2.0,M11.1.0", static_cast<const char*>(nullptr)}) {
+    for (const char* tz : {"UTC", "Asia/Tokyo", static_cast<const char*>(nullptr), "EST5EDT,M3.2.0,M11.1.0", "IST-5:30",
+                           "NPT-5:45", static_cast<const char*>(nullptr)}) {
         const ScopedTimeZone zone(tz);
         const Instant ut = LocalToUT(Local(2024, 1, 15, 12, 0));  // before mktime, which reads TZ again itself
         std::tm noon{.tm_sec = 0, .tm_min = 0, .tm_hour = 12, .tm_mday = 15, .tm_mon = 0, .tm_year = 124, .tm_wday = 0,

@@ -30,6 +30,7 @@ TEST_F(Form, EveryCaptionFitsAndEveryControlHasANameAScreenReaderSpeaks) {
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty());
     }
     EXPECT_EQ(Get<QLabel>("Label1")->buddy(), Get("Text1"));
+    EXPECT_FALSE(form->windowIcon().isNull()) << "the planet, in the title bar and the task switcher";
 }
 
 // Start-up leaves the window idle on the present minute and its plot, the

@@ -76,6 +76,18 @@ TEST_F(MonthChartWindow, AClickPlotsTheInstantUnderIt) {
     EXPECT_NEAR(MarkedY(), layout.Y(day), 1.5);
 }
 
+TEST_F(MonthChartWindow, TheMarksCanBeTurnedOff) {
+    ASSERT_FALSE(chart->Chart().redSpotTransits.empty());
+    chart->findChild<QAction*>("redSpotMarks")->trigger();
+    EXPECT_TRUE(chart->Chart().redSpotTransits.empty());
+    Picker()->setDateTime({QDate(2026, 12, 5), QTime(23, 0)});
+    Click("Command1");
+    ASSERT_EQ(chart->Chart().request.first, QDate(2026, 12, 1)) << "followed the plot";
+    ASSERT_FALSE(chart->Chart().mutualMarks.empty()) << "December 2026, in the season of mutual events";
+    chart->findChild<QAction*>("mutualMarks")->trigger();
+    EXPECT_TRUE(chart->Chart().mutualMarks.empty() && chart->Chart().redSpotTransits.empty()) << "both stay off";
+}
+
 TEST_F(MonthChartWindow, StretchesTimeAndRemembersWhereItStood) {
     const int height = view->height();
     QTest::keyClick(view, Qt::Key_Plus);

@@ -61,6 +61,9 @@ TEST_F(TelescopeWindow, ZoomsTurnsAndRemembers) {
     EXPECT_TRUE(settings::ReadViewOptions().southUp);
     Trigger("actionMirrorEastWest");
     EXPECT_NEAR((view->Layout().At(1.0, 0.0) - view->Layout().At(0.0, 0.0)).x(), west.x(), 1e-9) << "south up and mirrored";
+    Trigger("actionNightColours");
+    const QImage night = view->grab().toImage();
+    EXPECT_EQ(Count(night, [](QRgb pixel) { return qGreen(pixel) > 40 || qBlue(pixel) > 40; }), 0) << "red on black only";
     telescope->resize(500, 400);
     telescope->close();
     EXPECT_EQ(settings::ReadGeometry(settings::Placed::TelescopeView), telescope->saveGeometry());

@@ -120,6 +120,21 @@ MonthChartWindow::MonthChartWindow(QWidget* parent) : QWidget(parent, Qt::Window
     stretch->setShortcuts({QKeySequence(Qt::Key_Plus), QKeySequence(Qt::Key_Equal)});
     action(tr("Squeeze time"), QKeySequence(Qt::Key_Minus), [restretch] { restretch(-1); });
     action(tr("The picker's month"), QKeySequence(Qt::Key_Home), [this] { ShowMonthOf(home_); });
+    const auto marks = [this](const QString& text, const char* name, bool Marks::*shown) {
+        auto* toggle = new QAction(text, this);
+        toggle->setObjectName(QString::fromLatin1(name));
+        toggle->setCheckable(true);
+        toggle->setChecked(true);
+        connect(toggle, &QAction::toggled, this, [this, shown](bool checked) {
+            marks_.*shown = checked;
+            if (chart_) {
+                ShowMonthOf(chart_->request.first);
+            }
+        });
+        addAction(toggle);
+    };
+    marks(tr("Red Spot marks"), "redSpotMarks", &Marks::redSpot);
+    marks(tr("Mutual event marks"), "mutualMarks", &Marks::mutual);
     QAction* printAction = action(tr("Print…"), QKeySequence::Print, [this] { AskToPrint(); });
     QAction* saveAction = action(tr("Save as…"), QKeySequence::SaveAs, [this] { AskWhereToSave(); });
     connect(print, &QPushButton::clicked, printAction, &QAction::trigger);
@@ -164,7 +179,10 @@ void MonthChartWindow::ShowMonthOf(QDate date) {
     drawing::ChartRequest request = drawing::MonthOf(date);
     request.mirrored = mirrored_;
     request.place = settings::ObserverPlace();
-    request.redSpotLongitude = settings::RedSpotLongitude();
+    if (marks_.redSpot) {
+        request.redSpotLongitude = settings::RedSpotLongitude();
+    }
+    request.mutualMarks = marks_.mutual;
     Recompute(request);
 }
 

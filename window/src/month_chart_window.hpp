@@ -88,7 +88,14 @@ private:
     [[nodiscard]] drawing::PaintPage OnPaper() const;
     void AskWhereToSave();
 
+    // Which marks the chart shows; both can be turned off from its context menu.
+    struct Marks {
+        bool redSpot = true;
+        bool mutual = true;
+    };
+
     std::optional<drawing::MonthChart> chart_;
+    Marks marks_;
     QDate home_;
     bool mirrored_ = false;
     bool night_ = false;
