@@ -5,11 +5,12 @@
 //                               time it with hyperfine for process start to first plot.
 //   window_probe animate SECS   animates for SECS seconds at 10 ticks a second, then
 //                               prints the CPU share used and the peak resident memory.
-//   window_probe screenshot PNG [mirrored] [names] [night] [precise] [events] [chart]
+//   window_probe screenshot PNG [mirrored] [names] [night] [precise] [south] [events] [chart] [telescope]
 //                               after 30 ticks of an animation, writes the window as
 //                               the screen shows it in that view (the README's pictures);
 //                               with events, the events dialog for the picker's date;
-//                               with chart, the month chart of the picker's month.
+//                               with chart, the month chart of the picker's month; with
+//                               telescope, the telescope view at the picker's instant.
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -55,13 +56,15 @@ int Animate(QApplication& application, Form1& form, int seconds) {
 int Screenshot(Form1& form, const char* file, const std::vector<std::string>& view) {
     const std::map<std::string, const char*> actions{{"mirrored", "actionMirrorEastWest"}, {"names", "actionMoonNames"},
                                                      {"night", "actionNightColours"}, {"precise", "actionPrecisePositions"},
-                                                     {"events", "actionEvents"}, {"chart", "actionMonthChart"}};
+                                                     {"events", "actionEvents"}, {"chart", "actionMonthChart"},
+                                                     {"telescope", "actionTelescopeView"}, {"south", "actionSouthUp"}};
     for (const std::string& option : view) {
         if (!actions.contains(option)) {
-            std::fprintf(stderr, "no view '%s': mirrored, names, night, precise, events or chart\n", option.c_str());
+            std::fprintf(stderr, "no view '%s': mirrored, names, night, precise, south, events, chart or telescope\n",
+                         option.c_str());
             return 2;
         }
-        if (option != "events" && option != "chart") {
+        if (option != "events" && option != "chart" && option != "telescope") {
             form.findChild<QAction*>(actions.at(option))->trigger();
         }
     }
@@ -79,6 +82,10 @@ int Screenshot(Form1& form, const char* file, const std::vector<std::string>& vi
         form.findChild<QAction*>("actionMonthChart")->trigger();
         shown = form.findChild<QWidget*>("monthChart");
     }
+    if (std::find(view.begin(), view.end(), "telescope") != view.end()) {
+        form.findChild<QAction*>("actionTelescopeView")->trigger();
+        shown = form.findChild<QWidget*>("telescopeView");
+    }
     QApplication::processEvents();
     return shown->grab().save(QString::fromLocal8Bit(file)) ? 0 : 1;
 }
@@ -88,7 +95,7 @@ int Screenshot(Form1& form, const char* file, const std::vector<std::string>& vi
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode != "startup" && mode != "animate" && !(mode == "screenshot" && argc > 2)) {
-        std::fprintf(stderr, "usage: %s startup | animate SECONDS | screenshot FILE.png [mirrored] [names] [night] [precise] [events] [chart]\n",
+        std::fprintf(stderr, "usage: %s startup | animate SECONDS | screenshot FILE.png [mirrored] [names] [night] [precise] [south] [events] [chart] [telescope]\n",
                      argv[0]);
         return 2;
     }
