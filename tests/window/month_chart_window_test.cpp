@@ -62,6 +62,22 @@ TEST_F(MonthChartWindow, ShowsThePickersMonthAndFollowsEveryPlot) {
     EXPECT_EQ(chart->Chart().request.first, QDate(2019, 3, 1));
 }
 
+// Past 2500 there is no chart: the window says so, and its keys do nothing.
+TEST_F(MonthChartWindow, OutsideTheYearsItSaysSoAndTheKeysDoNothing) {
+    Open();
+    Show();
+    Picker()->setDateTime({QDate(2600, 6, 1), QTime(0, 0)});
+    Trigger("actionMonthChart");
+    chart = form->findChild<window::MonthChartWindow*>("monthChart");
+    view = chart->findChild<window::ChartView*>("chart");
+    EXPECT_FALSE(chart->HasChart());
+    EXPECT_TRUE(chart->findChild<QLabel*>("chartSpan")->text().contains("1600 to 2500"));
+    for (const Qt::Key key : {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Plus, Qt::Key_Home}) {
+        QTest::keyClick(view, key);
+    }
+    EXPECT_NE(chart->PrintToFile("unused.pdf", QPageSize::A4), "");
+}
+
 TEST_F(MonthChartWindow, AClickPlotsTheInstantUnderIt) {
     Click("Check1");
     const drawing::ChartLayout layout = *view->Layout();

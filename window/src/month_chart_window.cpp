@@ -108,8 +108,17 @@ MonthChartWindow::MonthChartWindow(QWidget* parent) : QWidget(parent, Qt::Window
         addAction(added);
         return added;
     };
-    action(tr("Month before"), QKeySequence(Qt::Key_PageUp), [this] { ShowMonthOf(chart_->request.first.addMonths(-1)); });
-    action(tr("Month after"), QKeySequence(Qt::Key_PageDown), [this] { ShowMonthOf(chart_->request.first.addMonths(1)); });
+    // Without a chart (the picker's month outside 1600-2500) there is nothing to page, print or save.
+    action(tr("Month before"), QKeySequence(Qt::Key_PageUp), [this] {
+        if (chart_) {
+            ShowMonthOf(chart_->request.first.addMonths(-1));
+        }
+    });
+    action(tr("Month after"), QKeySequence(Qt::Key_PageDown), [this] {
+        if (chart_) {
+            ShowMonthOf(chart_->request.first.addMonths(1));
+        }
+    });
     const auto restretch = [this](int by) {
         const auto at = std::find(kStretches.begin(), kStretches.end(), stretch_);
         const auto index = std::clamp<std::ptrdiff_t>(at - kStretches.begin() + by, 0, kStretches.size() - 1);
@@ -190,10 +199,10 @@ void MonthChartWindow::Recompute(const drawing::ChartRequest& request) {
     try {
         chart_ = drawing::ComputeMonthChart(request);
     } catch (const ephemeris::OutsidePreciseYears&) {
-        // Before 1600 or past 2500: the chart that was stays.
-        QMessageBox::information(this, windowTitle(), tr("The chart is drawn for the years %1 to %2 only.")
-                                                          .arg(ephemeris::kPreciseFirstYear)
-                                                          .arg(ephemeris::kPreciseLastYear));
+        // Before 1600 or past 2500: the chart that was stays, and the title says why it does.
+        title_->setText(tr("The chart is drawn for the years %1 to %2 only")
+                            .arg(ephemeris::kPreciseFirstYear)
+                            .arg(ephemeris::kPreciseLastYear));
         return;
     }
     title_->setText(drawing::ChartSpanName(chart_->request));
@@ -264,6 +273,9 @@ drawing::PaintPage MonthChartWindow::OnPaper() const {
 }
 
 QString MonthChartWindow::PrintToFile(const QString& file, QPageSize::PageSizeId size) const {
+    if (!chart_) {
+        return tr("there is no chart to print");
+    }
     using Print = bool (*)(const QString&, int, const drawing::PaintPage&);
     QString problem;
     const auto print = reinterpret_cast<Print>(drawing::ModuleFunction("satrivox-print", "SatrivoxPrintToFile", problem));
@@ -274,6 +286,9 @@ QString MonthChartWindow::PrintToFile(const QString& file, QPageSize::PageSizeId
 }
 
 void MonthChartWindow::AskToPrint() {
+    if (!chart_) {
+        return;
+    }
     using Print = bool (*)(QWidget*, const QString&, const drawing::PaintPage&);
     QString problem;
     const auto print = reinterpret_cast<Print>(drawing::ModuleFunction("satrivox-print", "SatrivoxPrint", problem));
@@ -285,6 +300,9 @@ void MonthChartWindow::AskToPrint() {
 }
 
 void MonthChartWindow::AskWhereToSave() {
+    if (!chart_) {
+        return;
+    }
     const QString pdf = tr("PDF (*.pdf)");
     const QString svg = tr("SVG picture (*.svg)");
     const QString png = tr("PNG picture (*.png)");

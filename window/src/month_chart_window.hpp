@@ -65,7 +65,8 @@ public:
     // Shows the month of `date`.
     void ShowMonthOf(QDate date);
 
-    [[nodiscard]] const drawing::MonthChart& Chart() const { return *chart_; }
+    [[nodiscard]] const drawing::MonthChart& Chart() const { return chart_.value(); }
+    [[nodiscard]] bool HasChart() const { return chart_.has_value(); }
     [[nodiscard]] double Stretch() const { return stretch_; }
 
     // Prints the chart on one page, in paper's colours, into a PDF file of
