@@ -165,7 +165,7 @@ void Form1::PlotJupiter(const QDateTime& TheTime) {
         monthChart_->Mark(plotted.universal);
     }
     if (telescope_ != nullptr) {
-        telescope_->Show(plotted.universal, settings::RedSpotLongitude());
+        telescope_->Follow(plotted.universal, settings::RedSpotLongitude());
     }
     qCDebug(lcPlot) << "plotted" << TheTime.toString(ui->DTPicker1->displayFormat());
 }
@@ -349,7 +349,7 @@ void Form1::ShowTelescopeView() {
         telescope_->SetView({view_.southUp, view_.mirrored}, view_.nightColours);
     }
     if (plotted_) {
-        telescope_->Show(plotted_->universal, settings::RedSpotLongitude());
+        telescope_->Follow(plotted_->universal, settings::RedSpotLongitude());
     }
     telescope_->show();
     telescope_->raise();

@@ -39,7 +39,7 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent) {
     setCursor(Qt::CrossCursor);
 }
 
-void ChartView::Show(const drawing::MonthChart* chart, drawing::ChartColours colours, std::optional<ephemeris::UniversalTime> marked) {
+void ChartView::Display(const drawing::MonthChart* chart, drawing::ChartColours colours, std::optional<ephemeris::UniversalTime> marked) {
     chart_ = chart;
     colours_ = colours;
     marked_ = marked;
@@ -215,7 +215,7 @@ void MonthChartWindow::Redisplay() {
     }
     const QSize viewport = scroll_->viewport()->size();
     view_->resize(viewport.width(), static_cast<int>(std::lround(viewport.height() * stretch_)));
-    view_->Show(&*chart_, night_ ? drawing::ChartColours::Night : drawing::ChartColours::Screen, marked_);
+    view_->Display(&*chart_, night_ ? drawing::ChartColours::Night : drawing::ChartColours::Screen, marked_);
     if (const std::optional<drawing::ChartLayout> layout = view_->Layout(); layout && marked_) {
         scroll_->ensureVisible(0, static_cast<int>(layout->Y(chart_->DayOf(*marked_))), 0, viewport.height() / 3);
     }

@@ -23,7 +23,7 @@ class ChartView : public QWidget {
 public:
     explicit ChartView(QWidget* parent = nullptr);
 
-    void Show(const drawing::MonthChart* chart, drawing::ChartColours colours, std::optional<ephemeris::UniversalTime> marked);
+    void Display(const drawing::MonthChart* chart, drawing::ChartColours colours, std::optional<ephemeris::UniversalTime> marked);
     [[nodiscard]] std::optional<drawing::ChartLayout> Layout() const;
 
 signals:

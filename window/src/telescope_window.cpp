@@ -25,7 +25,7 @@ TelescopeView::TelescopeView(QWidget* parent) : QWidget(parent) {
     setMinimumSize(200, 150);
 }
 
-void TelescopeView::Show(const drawing::TelescopeScene* scene, double zoom, drawing::Orientation orientation,
+void TelescopeView::Display(const drawing::TelescopeScene* scene, double zoom, drawing::Orientation orientation,
                          drawing::ViewColours colours) {
     scene_ = scene;
     zoom_ = zoom;
@@ -90,7 +90,7 @@ void TelescopeWindow::SetView(drawing::Orientation orientation, bool nightColour
     Redisplay();
 }
 
-void TelescopeWindow::Show(ephemeris::UniversalTime instant, std::optional<double> redSpotLongitude) {
+void TelescopeWindow::Follow(ephemeris::UniversalTime instant, std::optional<double> redSpotLongitude) {
     if (ephemeris::WithinPreciseYears(instant)) {
         scene_ = drawing::ComputeTelescopeScene(views_, instant, redSpotLongitude);
     } else {
@@ -105,7 +105,7 @@ void TelescopeWindow::ZoomBy(double notches) {
 }
 
 void TelescopeWindow::Redisplay() {
-    view_->Show(scene_ ? &*scene_ : nullptr, zoom_, orientation_, night_ ? drawing::ViewColours::Night : drawing::ViewColours::Day);
+    view_->Display(scene_ ? &*scene_ : nullptr, zoom_, orientation_, night_ ? drawing::ViewColours::Night : drawing::ViewColours::Day);
 }
 
 void TelescopeWindow::showEvent(QShowEvent* event) {

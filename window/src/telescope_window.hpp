@@ -17,7 +17,7 @@ class TelescopeView : public QWidget {
 public:
     explicit TelescopeView(QWidget* parent = nullptr);
 
-    void Show(const drawing::TelescopeScene* scene, double zoom, drawing::Orientation orientation, drawing::ViewColours colours);
+    void Display(const drawing::TelescopeScene* scene, double zoom, drawing::Orientation orientation, drawing::ViewColours colours);
     [[nodiscard]] drawing::ViewLayout Layout() const;
 
 signals:
@@ -48,7 +48,7 @@ public:
     void SetView(drawing::Orientation orientation, bool nightColours);
     // The main window's plotted instant; outside 1600-2500 the view says it
     // cannot be drawn.
-    void Show(ephemeris::UniversalTime instant, std::optional<double> redSpotLongitude);
+    void Follow(ephemeris::UniversalTime instant, std::optional<double> redSpotLongitude);
 
     [[nodiscard]] double Zoom() const { return zoom_; }
     [[nodiscard]] const std::optional<drawing::TelescopeScene>& Scene() const { return scene_; }
