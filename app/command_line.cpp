@@ -367,22 +367,36 @@ drawing::ChartRequest ChartSpan(const QCommandLineParser& parser, const Options&
     return request;
 }
 
-void WriteChartFile(const QCommandLineParser& parser, const Options& options, const std::function<QDateTime()>& now) {
+// The file --output names and its format, one of those `command` writes.
+struct Output {
+    QString file;
+    drawing::ChartFormat format;
+};
+Output OutputOf(const QCommandLineParser& parser, const Options& options, const QCommandLineOption& command, bool pdf) {
+    const QString endings = pdf ? QStringLiteral(".pdf, .svg or .png") : QStringLiteral(".png or .svg");
     if (!parser.isSet(options.output)) {
-        throw BadInput(QStringLiteral("%1 needs %2 FILE, a .pdf, .svg or .png").arg(Typed(options.chart), Typed(options.output)));
+        throw BadInput(QStringLiteral("%1 needs %2 FILE, a %3").arg(Typed(command), Typed(options.output), endings));
     }
     const QString file = parser.value(options.output);
     const std::optional<drawing::ChartFormat> format = drawing::ChartFormatOf(file);
-    if (!format) {
-        throw BadInput(QStringLiteral("%1 writes a .pdf, .svg or .png file, not '%2'").arg(Typed(options.chart), file));
+    if (!format || (!pdf && *format == drawing::ChartFormat::Pdf)) {
+        throw BadInput(QStringLiteral("%1 writes a %2 file, not '%3'").arg(Typed(command), endings, file));
     }
+    return {file, *format};
+}
+
+void WriteChartFile(const QCommandLineParser& parser, const Options& options, const std::function<QDateTime()>& now) {
+    const auto [file, format] = OutputOf(parser, options, options.chart, true);
     drawing::ChartRequest request = ChartSpan(parser, options, now);
+    const auto outsideTheYears = [&request] {
+        return BadInput(QStringLiteral("the chart is drawn for the years %1 to %2, not for %3")
+                            .arg(ephemeris::kPreciseFirstYear)
+                            .arg(ephemeris::kPreciseLastYear)
+                            .arg(drawing::ChartSpanName(request)));
+    };
     const QDate last = request.first.addDays(request.days - 1);
     if (request.first.year() < ephemeris::kPreciseFirstYear || last.year() > ephemeris::kPreciseLastYear) {
-        throw BadInput(QStringLiteral("the chart is drawn for the years %1 to %2, not for %3")
-                           .arg(ephemeris::kPreciseFirstYear)
-                           .arg(ephemeris::kPreciseLastYear)
-                           .arg(drawing::ChartSpanName(request)));
+        throw outsideTheYears();
     }
     request.mirrored = parser.isSet(options.mirror);
     request.place = Place(parser, options);
@@ -392,12 +406,9 @@ void WriteChartFile(const QCommandLineParser& parser, const Options& options, co
     try {
         computed = drawing::ComputeMonthChart(request);
     } catch (const ephemeris::OutsidePreciseYears&) {
-        throw BadInput(QStringLiteral("the chart is drawn for the years %1 to %2, not for %3")
-                           .arg(ephemeris::kPreciseFirstYear)
-                           .arg(ephemeris::kPreciseLastYear)
-                           .arg(drawing::ChartSpanName(request)));
+        throw outsideTheYears();  // a first day's midnight east of Greenwich still in 1599 in UT
     }
-    const QString problem = drawing::WriteChart(computed, file, *format);
+    const QString problem = drawing::WriteChart(computed, file, format);
     if (!problem.isEmpty()) {
         throw BadInput(QStringLiteral("cannot write the chart to '%1': %2").arg(file, problem));
     }
@@ -422,14 +433,7 @@ QSize PictureSize(const QCommandLineParser& parser, const Options& options) {
 }
 
 void WriteViewFile(const QCommandLineParser& parser, const Options& options, const std::function<QDateTime()>& now) {
-    if (!parser.isSet(options.output)) {
-        throw BadInput(QStringLiteral("%1 needs %2 FILE, a .png or .svg").arg(Typed(options.view), Typed(options.output)));
-    }
-    const QString file = parser.value(options.output);
-    const std::optional<drawing::ChartFormat> format = drawing::ChartFormatOf(file);
-    if (!format || *format == drawing::ChartFormat::Pdf) {
-        throw BadInput(QStringLiteral("%1 writes a .png or .svg file, not '%2'").arg(Typed(options.view), file));
-    }
+    const auto [file, format] = OutputOf(parser, options, options.view, false);
     const QString zoom = parser.value(options.zoom);
     if (zoom != QLatin1String("system") && zoom != QLatin1String("disc")) {
         throw BadInput(QStringLiteral("%1 takes system or disc, not '%2'").arg(Typed(options.zoom), zoom));
@@ -447,7 +451,7 @@ void WriteViewFile(const QCommandLineParser& parser, const Options& options, con
     const double level = zoom == QLatin1String("disc") ? drawing::kDiscFills : drawing::kWholeSystem;
     const drawing::Orientation orientation{parser.isSet(options.southUp), parser.isSet(options.mirror)};
     const QString problem = drawing::WritePicture(
-        file, *format, size, QStringLiteral("Jupiter at %1").arg(ShownTime(when, lists::Clock::Universal)),
+        file, format, size, QStringLiteral("Jupiter at %1").arg(ShownTime(when, lists::Clock::Universal)),
         [&](QPainter& painter, const QRectF& area) {
             drawing::PaintTelescopeView(painter, drawing::ViewLayout(area, level, orientation), scene, drawing::ViewColours::Day);
         });
