@@ -39,7 +39,12 @@ struct BadInput : std::runtime_error {
     explicit BadInput(const QString& message) : std::runtime_error(message.toStdString()) {}
 };
 
-const char* const kEnvironment = R"(
+// The command line's words, in the user's language.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+const char* const kEnvironment = QT_TRANSLATE_NOOP("CommandLine", R"(
 Without --events, --offsets, --chart or --view, Satrivox opens its window
 and takes Qt's standard options, such as -platform NAME, -style NAME,
 -reverse and -qwindowgeometry WxH+X+Y; any other argument is named, with
@@ -67,60 +72,62 @@ Environment:
   TZ               the time zone: a zone such as Europe/Paris, or a POSIX rule;
                    unset, the system's zone
   QT_SCALE_FACTOR  scales the window and its plot, for instance 1.5
-  LC_ALL, LANG     the language of the calendar's month and day names; numbers
-                   always use a decimal point
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                   the language of the words and of the month and day names:
+                   German, French, Spanish, Italian or Portuguese, else English;
+                   numbers always use a decimal point, lists ISO dates
   DISPLAY, WAYLAND_DISPLAY  the display to open the window on
-)";
+)");
 
 struct Options {
     QCommandLineOption events{QStringLiteral("events"),
-                              QStringLiteral("List the moons' transits, shadows, eclipses and occultations from WHEN.")};
+                              CommandLine::tr("List the moons' transits, shadows, eclipses and occultations from WHEN.")};
     QCommandLineOption days{QStringLiteral("days"),
-                            QStringLiteral("With --events: for N days, 1 to 731 (default 1). With --chart: 1 to 62 days from WHEN's "
+                            CommandLine::tr("With --events: for N days, 1 to 731 (default 1). With --chart: 1 to 62 days from WHEN's "
                                            "date (default: WHEN's calendar month)."),
                             QStringLiteral("N"), QStringLiteral("1")};
     QCommandLineOption format{QStringLiteral("format"),
-                              QStringLiteral("With --events: text (default), csv, or ics (an iCalendar file)."),
+                              CommandLine::tr("With --events: text (default), csv, or ics (an iCalendar file)."),
                               QStringLiteral("text|csv|ics"), QStringLiteral("text")};
-    QCommandLineOption all{QStringLiteral("all"), QStringLiteral("With --events: add the events that cannot be seen, marked so.")};
+    QCommandLineOption all{QStringLiteral("all"), CommandLine::tr("With --events: add the events that cannot be seen, marked so.")};
     QCommandLineOption offsets{QStringLiteral("offsets"),
-                               QStringLiteral("Print the four offsets for WHEN as the window shows them (its \"Copy offsets\" line).")};
+                               CommandLine::tr("Print the four offsets for WHEN as the window shows them (its \"Copy offsets\" line).")};
     QCommandLineOption precise{QStringLiteral("precise"),
-                               QStringLiteral("With --offsets: from the precise theory, not the window's model.")};
+                               CommandLine::tr("With --offsets: from the precise theory, not the window's model.")};
     QCommandLineOption csv{QStringLiteral("csv"),
-                           QStringLiteral("With --offsets: CSV, time,moon,arcmin,west_radii,north_radii.")};
-    QCommandLineOption utc{QStringLiteral("utc"), QStringLiteral("Write times in UT instead of the local time of TZ.")};
+                           CommandLine::tr("With --offsets: CSV, time,moon,arcmin,west_radii,north_radii.")};
+    QCommandLineOption utc{QStringLiteral("utc"), CommandLine::tr("Write times in UT instead of the local time of TZ.")};
     QCommandLineOption where{QStringLiteral("where"),
-                             QStringLiteral("With --events or --chart: the observer's latitude and longitude in degrees, north and "
+                             CommandLine::tr("With --events or --chart: the observer's latitude and longitude in degrees, north and "
                                             "east positive."),
                              QStringLiteral("LAT,LON")};
     QCommandLineOption visible{QStringLiteral("visible"),
-                               QStringLiteral("With --events: only what can be seen from the observer's place.")};
+                               CommandLine::tr("With --events: only what can be seen from the observer's place.")};
     QCommandLineOption redSpot{QStringLiteral("grs-longitude"),
-                               QStringLiteral("With --events or --chart: the Great Red Spot's System II longitude, 0 to 360."),
+                               CommandLine::tr("With --events or --chart: the Great Red Spot's System II longitude, 0 to 360."),
                                QStringLiteral("DEG")};
     QCommandLineOption noRedSpot{QStringLiteral("no-grs"),
-                                 QStringLiteral("With --events or --chart: leave out the Great Red Spot's transits.")};
+                                 CommandLine::tr("With --events or --chart: leave out the Great Red Spot's transits.")};
     QCommandLineOption mutualOnly{QStringLiteral("mutual-only"),
-                                  QStringLiteral("With --events: only the moons' mutual occultations and eclipses.")};
+                                  CommandLine::tr("With --events: only the moons' mutual occultations and eclipses.")};
 
     QCommandLineOption chart{QStringLiteral("chart"),
-                             QStringLiteral("Draw the moons' chart of WHEN's month (YYYY-MM alone: that month; default: this "
+                             CommandLine::tr("Draw the moons' chart of WHEN's month (YYYY-MM alone: that month; default: this "
                                             "month) into --output FILE: .pdf, .svg or .png, by its ending.")};
     QCommandLineOption view{QStringLiteral("view"),
-                            QStringLiteral("Draw Jupiter as the telescope shows it at WHEN, its moons, their shadows on the disc "
+                            CommandLine::tr("Draw Jupiter as the telescope shows it at WHEN, its moons, their shadows on the disc "
                                            "and the Great Red Spot, into --output FILE: .png or .svg.")};
-    QCommandLineOption output{QStringLiteral("output"), QStringLiteral("With --chart or --view: the file to write."),
+    QCommandLineOption output{QStringLiteral("output"), CommandLine::tr("With --chart or --view: the file to write."),
                               QStringLiteral("FILE")};
     QCommandLineOption mirror{QStringLiteral("mirror"),
-                              QStringLiteral("With --chart or --view: east and west swapped, as in a star diagonal.")};
+                              CommandLine::tr("With --chart or --view: east and west swapped, as in a star diagonal.")};
     QCommandLineOption noMutual{QStringLiteral("no-mutual"),
-                                QStringLiteral("With --chart: leave out the marks of the moons' mutual events.")};
-    QCommandLineOption southUp{QStringLiteral("south-up"), QStringLiteral("With --view: south up, as an inverting telescope shows it.")};
-    QCommandLineOption size{QStringLiteral("size"), QStringLiteral("With --view: the picture's size in pixels (default 800x600)."),
+                                CommandLine::tr("With --chart: leave out the marks of the moons' mutual events.")};
+    QCommandLineOption southUp{QStringLiteral("south-up"), CommandLine::tr("With --view: south up, as an inverting telescope shows it.")};
+    QCommandLineOption size{QStringLiteral("size"), CommandLine::tr("With --view: the picture's size in pixels (default 800x600)."),
                             QStringLiteral("WxH"), QStringLiteral("800x600")};
     QCommandLineOption zoom{QStringLiteral("zoom"),
-                            QStringLiteral("With --view: the whole system (default) or the disc filling the picture."),
+                            CommandLine::tr("With --view: the whole system (default) or the disc filling the picture."),
                             QStringLiteral("system|disc"), QStringLiteral("system")};
 
     // Each of them, in the order --help lists them.
@@ -145,7 +152,7 @@ struct Parser {
             "chart to a file, without opening a window."));
         parser.addOptions(options.All());
         parser.addPositionalArgument(QStringLiteral("WHEN"),
-                                     QStringLiteral("YYYY-MM-DD (that date's local noon: the night that follows it), "
+                                     CommandLine::tr("YYYY-MM-DD (that date's local noon: the night that follows it), "
                                                     "YYYY-MM-DD HH:MM[:SS] (local time, as the window's picker), or "
                                                     "ISO 8601 with Z or an offset; default: now."),
                                      QStringLiteral("[WHEN]"));
@@ -181,7 +188,7 @@ ephemeris::UniversalTime When(const QStringList& words, const std::function<QDat
     const QString text = words.join(QLatin1Char(' '));
     const WhenReading reading = ReadWhen(text.toStdString());
     if (!reading.moment) {
-        throw BadInput(QStringLiteral("cannot read the date and time '%1': %2 (expected YYYY-MM-DD, "
+        throw BadInput(CommandLine::tr("cannot read the date and time '%1': %2 (expected YYYY-MM-DD, "
                                       "YYYY-MM-DD HH:MM[:SS], or ISO 8601 with Z or an offset)")
                            .arg(text, QString::fromStdString(reading.problem)));
     }
@@ -195,7 +202,7 @@ void RequireOnlyWith(const QCommandLineParser& parser, const QList<const QComman
                      const QCommandLineOption& command) {
     for (const QCommandLineOption* option : options) {
         if (parser.isSet(*option)) {
-            throw BadInput(QStringLiteral("%1 goes with %2").arg(Typed(*option), Typed(command)));
+            throw BadInput(CommandLine::tr("%1 goes with %2").arg(Typed(*option), Typed(command)));
         }
     }
 }
@@ -217,7 +224,7 @@ int Days(const QString& text, const Options& options, int most = kMostDays) {
     bool whole = false;
     const int days = text.toInt(&whole);
     if (!whole || days < 1 || days > most) {
-        throw BadInput(QStringLiteral("%1 takes a whole number of days from 1 to %2, not '%3'").arg(Typed(options.days)).arg(most).arg(text));
+        throw BadInput(CommandLine::tr("%1 takes a whole number of days from 1 to %2, not '%3'").arg(Typed(options.days)).arg(most).arg(text));
     }
     return days;
 }
@@ -230,7 +237,7 @@ std::optional<ephemeris::Place> Place(const QCommandLineParser& parser, const Op
     std::string problem;
     const std::optional<ephemeris::Coordinates> read = ephemeris::ReadCoordinates(text.toStdString(), &problem);
     if (!read) {
-        throw BadInput(QStringLiteral("%1 takes a latitude and a longitude in degrees, such as 38.72,-9.14, not '%2': %3")
+        throw BadInput(CommandLine::tr("%1 takes a latitude and a longitude in degrees, such as 38.72,-9.14, not '%2': %3")
                            .arg(Typed(options.where), text, QString::fromStdString(problem)));
     }
     return ephemeris::Place{{}, read->latitude, read->longitude};
@@ -239,7 +246,7 @@ std::optional<ephemeris::Place> Place(const QCommandLineParser& parser, const Op
 std::optional<double> RedSpotLongitude(const QCommandLineParser& parser, const Options& options) {
     if (parser.isSet(options.noRedSpot)) {
         if (parser.isSet(options.redSpot)) {
-            throw BadInput(QStringLiteral("%1 and %2 cannot go together").arg(Typed(options.redSpot), Typed(options.noRedSpot)));
+            throw BadInput(CommandLine::tr("%1 and %2 cannot go together").arg(Typed(options.redSpot), Typed(options.noRedSpot)));
         }
         return std::nullopt;
     }
@@ -249,7 +256,7 @@ std::optional<double> RedSpotLongitude(const QCommandLineParser& parser, const O
     bool number = false;
     const double longitude = parser.value(options.redSpot).toDouble(&number);
     if (!number || !(longitude >= 0.0 && longitude <= 360.0)) {
-        throw BadInput(QStringLiteral("%1 takes a longitude in degrees from 0 to 360, not '%2'")
+        throw BadInput(CommandLine::tr("%1 takes a longitude in degrees from 0 to 360, not '%2'")
                            .arg(Typed(options.redSpot), parser.value(options.redSpot)));
     }
     return longitude;
@@ -261,25 +268,25 @@ void PrintEvents(const QCommandLineParser& parser, const Options& options, const
     const int days = Days(parser.value(options.days), options);
     const QString format = parser.value(options.format);
     if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("ics")) {
-        throw BadInput(QStringLiteral("%1 takes text, csv or ics, not '%2'").arg(Typed(options.format), format));
+        throw BadInput(CommandLine::tr("%1 takes text, csv or ics, not '%2'").arg(Typed(options.format), format));
     }
     const ephemeris::UniversalTime from = When(parser.positionalArguments(), now);
     const ephemeris::UniversalTime until = from + std::chrono::days{days};
     if (!ephemeris::WithinPreciseYears(from)) {
-        throw BadInput(QStringLiteral("%1 is outside the years %2 to %3 that events are computed for")
+        throw BadInput(CommandLine::tr("%1 is outside the years %2 to %3 that events are computed for")
                            .arg(ShownTime(from, clock))
                            .arg(ephemeris::kPreciseFirstYear)
                            .arg(ephemeris::kPreciseLastYear));
     }
     if (!ephemeris::WithinPreciseYears(until - 1ms)) {
-        throw BadInput(QStringLiteral("%1 days from %2 run past the end of %3, the last year events are computed for")
+        throw BadInput(CommandLine::tr("%1 days from %2 run past the end of %3, the last year events are computed for")
                            .arg(days)
                            .arg(ShownTime(from, clock))
                            .arg(ephemeris::kPreciseLastYear));
     }
     const std::optional<ephemeris::Place> place = Place(parser, options);
     if (parser.isSet(options.visible) && !place) {
-        throw BadInput(QStringLiteral("%1 needs the observer's place, and the time zone %2 names none: give %3 LAT,LON")
+        throw BadInput(CommandLine::tr("%1 needs the observer's place, and the time zone %2 names none: give %3 LAT,LON")
                            .arg(Typed(options.visible), QString::fromStdString(ephemeris::ZoneAbbreviation(from)),
                                 Typed(options.where)));
     }
@@ -294,12 +301,13 @@ void PrintEvents(const QCommandLineParser& parser, const Options& options, const
     } else if (format == QLatin1String("ics")) {
         out << lists::EventsCalendar(events, now());
     } else {
-        const QString span = days == 1 ? QStringLiteral("a day") : QStringLiteral("%1 days").arg(days);
+        // English needs no translator for its two forms; the others have all of theirs.
+        const QString span = days == 1 ? CommandLine::tr("a day") : CommandLine::tr("%n days", nullptr, days);
         const QString night = place ? lists::NightSummary(*place, from, clock)
-                                    : QStringLiteral("No place is known (the time zone names none): --where LAT,LON gives one, "
+                                    : CommandLine::tr("No place is known (the time zone names none): --where LAT,LON gives one, "
                                                      "for Jupiter's night and what can be seen.\n");
-        out << QStringLiteral("Events of Jupiter's moons from %1, for %2").arg(ShownTime(from, clock), span) << "\n"
-            << night << '\n' << (events.empty() ? QStringLiteral("No events.\n") : lists::EventsText(events, clock));
+        out << CommandLine::tr("Events of Jupiter's moons from %1, for %2").arg(ShownTime(from, clock), span) << "\n"
+            << night << '\n' << (events.empty() ? CommandLine::tr("No events.\n") : lists::EventsText(events, clock));
     }
 }
 
@@ -313,7 +321,7 @@ void PrintOffsets(const QCommandLineParser& parser, const Options& options, cons
     std::optional<std::array<double, 4>> north;
     if (precise) {
         if (!ephemeris::WithinPreciseYears(when)) {
-            throw BadInput(QStringLiteral("precise offsets are computed for the years %1 to %2, not for %3")
+            throw BadInput(CommandLine::tr("precise offsets are computed for the years %1 to %2, not for %3")
                                .arg(ephemeris::kPreciseFirstYear)
                                .arg(ephemeris::kPreciseLastYear)
                                .arg(ShownTime(when, clock)));
@@ -328,7 +336,7 @@ void PrintOffsets(const QCommandLineParser& parser, const Options& options, cons
     } else {
         const QDateTime local = lists::ReadClock(when, lists::Clock::Local).wallClock;
         if (local.date().year() < 1601 || local.date().year() > 9999) {
-            throw BadInput(QStringLiteral("the window shows the years 1601 to 9999, not %1").arg(ShownTime(when, clock)));
+            throw BadInput(CommandLine::tr("the window shows the years 1601 to 9999, not %1").arg(ShownTime(when, clock)));
         }
         const ephemeris::SatelliteOffsets offsets = ephemeris::ComputeSatelliteOffsets(when);
         arcminutes = lists::ModelArcminutes(offsets);
@@ -337,7 +345,7 @@ void PrintOffsets(const QCommandLineParser& parser, const Options& options, cons
     if (parser.isSet(options.csv)) {
         out << "time,moon,arcmin,west_radii,north_radii\n";
         for (std::size_t moon = 0; moon < 4; ++moon) {
-            out << lists::IsoTime(when, clock) << ',' << lists::MoonName(static_cast<ephemeris::Moon>(moon)) << ','
+            out << lists::IsoTime(when, clock) << ',' << lists::MoonName(static_cast<ephemeris::Moon>(moon), lists::Naming::English) << ','
                 << QString::number(arcminutes[moon], 'f', 4) << ',' << QString::number(west[moon], 'f', 4) << ','
                 << (north ? QString::number((*north)[moon], 'f', 4) : QString()) << '\n';
         }
@@ -373,14 +381,14 @@ struct Output {
     drawing::ChartFormat format;
 };
 Output OutputOf(const QCommandLineParser& parser, const Options& options, const QCommandLineOption& command, bool pdf) {
-    const QString endings = pdf ? QStringLiteral(".pdf, .svg or .png") : QStringLiteral(".png or .svg");
+    const QString endings = pdf ? CommandLine::tr(".pdf, .svg or .png") : CommandLine::tr(".png or .svg");
     if (!parser.isSet(options.output)) {
-        throw BadInput(QStringLiteral("%1 needs %2 FILE, a %3").arg(Typed(command), Typed(options.output), endings));
+        throw BadInput(CommandLine::tr("%1 needs %2 FILE, a %3").arg(Typed(command), Typed(options.output), endings));
     }
     const QString file = parser.value(options.output);
     const std::optional<drawing::ChartFormat> format = drawing::ChartFormatOf(file);
     if (!format || (!pdf && *format == drawing::ChartFormat::Pdf)) {
-        throw BadInput(QStringLiteral("%1 writes a %2 file, not '%3'").arg(Typed(command), endings, file));
+        throw BadInput(CommandLine::tr("%1 writes a %2 file, not '%3'").arg(Typed(command), endings, file));
     }
     return {file, *format};
 }
@@ -389,7 +397,7 @@ void WriteChartFile(const QCommandLineParser& parser, const Options& options, co
     const auto [file, format] = OutputOf(parser, options, options.chart, true);
     drawing::ChartRequest request = ChartSpan(parser, options, now);
     const auto outsideTheYears = [&request] {
-        return BadInput(QStringLiteral("the chart is drawn for the years %1 to %2, not for %3")
+        return BadInput(CommandLine::tr("the chart is drawn for the years %1 to %2, not for %3")
                             .arg(ephemeris::kPreciseFirstYear)
                             .arg(ephemeris::kPreciseLastYear)
                             .arg(drawing::ChartSpanName(request)));
@@ -410,7 +418,7 @@ void WriteChartFile(const QCommandLineParser& parser, const Options& options, co
     }
     const QString problem = drawing::WriteChart(computed, file, format);
     if (!problem.isEmpty()) {
-        throw BadInput(QStringLiteral("cannot write the chart to '%1': %2").arg(file, problem));
+        throw BadInput(CommandLine::tr("cannot write the chart to '%1': %2").arg(file, problem));
     }
 }
 
@@ -424,7 +432,7 @@ QSize PictureSize(const QCommandLineParser& parser, const Options& options) {
     const QSize size = sides.size() == 2 ? QSize(sides[0].toInt(&wide), sides[1].toInt(&high)) : QSize();
     if (!wide || !high || size.width() < 100 || size.height() < 100 || size.width() > kLargestPicture ||
         size.height() > kLargestPicture) {
-        throw BadInput(QStringLiteral("%1 takes a width and a height in pixels, 100 to %2 each, such as 800x600, not '%3'")
+        throw BadInput(CommandLine::tr("%1 takes a width and a height in pixels, 100 to %2 each, such as 800x600, not '%3'")
                            .arg(Typed(options.size))
                            .arg(kLargestPicture)
                            .arg(text));
@@ -436,12 +444,12 @@ void WriteViewFile(const QCommandLineParser& parser, const Options& options, con
     const auto [file, format] = OutputOf(parser, options, options.view, false);
     const QString zoom = parser.value(options.zoom);
     if (zoom != QLatin1String("system") && zoom != QLatin1String("disc")) {
-        throw BadInput(QStringLiteral("%1 takes system or disc, not '%2'").arg(Typed(options.zoom), zoom));
+        throw BadInput(CommandLine::tr("%1 takes system or disc, not '%2'").arg(Typed(options.zoom), zoom));
     }
     const QSize size = PictureSize(parser, options);
     const ephemeris::UniversalTime when = When(parser.positionalArguments(), now);
     if (!ephemeris::WithinPreciseYears(when)) {
-        throw BadInput(QStringLiteral("the view is drawn for the years %1 to %2, not for %3")
+        throw BadInput(CommandLine::tr("the view is drawn for the years %1 to %2, not for %3")
                            .arg(ephemeris::kPreciseFirstYear)
                            .arg(ephemeris::kPreciseLastYear)
                            .arg(ShownTime(when, lists::Clock::Local)));
@@ -451,12 +459,12 @@ void WriteViewFile(const QCommandLineParser& parser, const Options& options, con
     const double level = zoom == QLatin1String("disc") ? drawing::kDiscFills : drawing::kWholeSystem;
     const drawing::Orientation orientation{parser.isSet(options.southUp), parser.isSet(options.mirror)};
     const QString problem = drawing::WritePicture(
-        file, format, size, QStringLiteral("Jupiter at %1").arg(ShownTime(when, lists::Clock::Universal)),
+        file, format, size, CommandLine::tr("Jupiter at %1").arg(ShownTime(when, lists::Clock::Universal)),
         [&](QPainter& painter, const QRectF& area) {
             drawing::PaintTelescopeView(painter, drawing::ViewLayout(area, level, orientation), scene, drawing::ViewColours::Day);
         });
     if (!problem.isEmpty()) {
-        throw BadInput(QStringLiteral("cannot write the view to '%1': %2").arg(file, problem));
+        throw BadInput(CommandLine::tr("cannot write the view to '%1': %2").arg(file, problem));
     }
 }
 
@@ -484,7 +492,7 @@ int RunCommandLine(const QStringList& arguments, const std::function<QDateTime()
             throw BadInput(parser.errorText());
         }
         if (parser.isSet(commandLine.help) || parser.isSet(QStringLiteral("help-all"))) {
-            out << parser.helpText() << QString::fromUtf8(kEnvironment).arg(lists::kDefaultRedSpotLongitude);
+            out << parser.helpText() << CommandLine::tr(kEnvironment).arg(lists::kDefaultRedSpotLongitude);
             return 0;
         }
         if (parser.isSet(commandLine.version)) {
@@ -499,7 +507,7 @@ int RunCommandLine(const QStringList& arguments, const std::function<QDateTime()
         for (auto a = commands.begin(); a != commands.end(); ++a) {
             for (auto b = a + 1; b != commands.end(); ++b) {
                 if (parser.isSet(**a) && parser.isSet(**b)) {
-                    throw BadInput(QStringLiteral("%1 and %2 cannot go together").arg(Typed(**a), Typed(**b)));
+                    throw BadInput(CommandLine::tr("%1 and %2 cannot go together").arg(Typed(**a), Typed(**b)));
                 }
             }
         }
@@ -529,7 +537,7 @@ int RunCommandLine(const QStringList& arguments, const std::function<QDateTime()
             RequireOnlyWith(parser, ChartOnly(options), options.chart);
             RequireOnlyWith(parser, ViewOnly(options), options.view);
             RequireOnlyWith(parser, {&options.precise, &options.csv}, options.offsets);
-            throw BadInput(QStringLiteral("%1 goes with %2 or %3").arg(Typed(options.utc), Typed(options.events), Typed(options.offsets)));
+            throw BadInput(CommandLine::tr("%1 goes with %2 or %3").arg(Typed(options.utc), Typed(options.events), Typed(options.offsets)));
         }
     } catch (const BadInput& bad) {
         err << QCoreApplication::applicationName() << ": " << bad.what() << '\n';

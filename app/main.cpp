@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "command_line.hpp"
+#include "translations/language.hpp"
 #include "window/form1.hpp"
 
 namespace {
@@ -22,6 +23,13 @@ struct HeldMessage {
 QtMessageHandler defaultHandler = nullptr;
 std::vector<HeldMessage> held;
 const char* program = "satrivox";  // as the user ran it, for the hints
+// The user's language, loaded before Qt's application exists: its failing to
+// open the display is said in it too.
+const translations::UsersLanguage* language = nullptr;
+
+QByteArray Said(const char* text) {
+    return language->Translated("Startup", text).toLocal8Bit();
+}
 
 void Forward(QtMessageHandler handler, const HeldMessage& message) {
     const QMessageLogContext context(nullptr, 0, nullptr, message.category.isNull() ? nullptr : message.category.constData());
@@ -53,11 +61,18 @@ void HoldWhileOpeningThePlatform(QtMsgType type, const QMessageLogContext& conte
     if (const char* variable = UnreachableDisplayVariable()) {
         const char* display = std::getenv(variable);
         if (display != nullptr && *display != '\0') {
-            std::fprintf(stderr, "satrivox: cannot open the display %s; ", display);
+            std::fprintf(stderr, "satrivox: %s; ",
+                         Said(QT_TRANSLATE_NOOP("Startup", "cannot open the display %1")).replace("%1", display).constData());
         } else {
-            std::fprintf(stderr, "satrivox: no display to open the window on (%s is not set); ", variable);
+            std::fprintf(stderr, "satrivox: %s; ",
+                         Said(QT_TRANSLATE_NOOP("Startup", "no display to open the window on (%1 is not set)"))
+                             .replace("%1", variable)
+                             .constData());
         }
-        std::fprintf(stderr, "run it on a desktop, or under a virtual one: xvfb-run -a %s\n", program);
+        std::fprintf(stderr, "%s\n",
+                     Said(QT_TRANSLATE_NOOP("Startup", "run it on a desktop, or under a virtual one: xvfb-run -a %1"))
+                         .replace("%1", program)
+                         .constData());
     } else {
         for (const HeldMessage& message : held) {
             Forward(defaultHandler, message);
@@ -92,6 +107,8 @@ int RunWithoutAWindow(int argc, char* argv[], bool paints) {
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
+    translations::UsersLanguage words;
+    words.Install();
     QTextStream out(stdout);
     QTextStream err(stderr);
     return app::RunCommandLine(QCoreApplication::arguments(), [] { return QDateTime::currentDateTimeUtc(); }, out, err);
@@ -110,14 +127,19 @@ int main(int argc, char* argv[]) {
     if (app::WantsCommandLine(arguments)) {
         return RunWithoutAWindow(argc, argv, app::PaintsAPicture(arguments));
     }
+    translations::UsersLanguage words;
+    language = &words;
     defaultHandler = qInstallMessageHandler(HoldWhileOpeningThePlatform);
     QApplication application(argc, argv);
     ReleaseHeldMessages();
+    words.Install();
     // Qt has taken its own options out of argv; anything left is no option of ours.
     if (argc > 1) {
         const bool option = argv[1][0] == '-';
-        std::fprintf(stderr, "satrivox: %s '%s'; see %s --help\n", option ? "unknown option" : "unexpected argument",
-                     argv[1], program);
+        const QString message = option ? QApplication::translate("Startup", "unknown option '%1'; see %2 --help")
+                                       : QApplication::translate("Startup", "unexpected argument '%1'; see %2 --help");
+        std::fprintf(stderr, "satrivox: %s\n",
+                     message.arg(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(program)).toLocal8Bit().constData());
         return 2;
     }
     // The window's class and its Wayland application id name the desktop entry,

@@ -10,6 +10,7 @@ set -euo pipefail
 run_packages=(
     cmake g++ make
     qt6-base-dev qt6-qpa-plugins libgl-dev qt6-svg-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     liberfa-dev
     tzdata fonts-dejavu-core
 )

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/chart_files.hpp"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
@@ -13,13 +14,18 @@
 namespace drawing {
 namespace {
 
+// The files' words, in the user's language: the chart's title as the chart writes it.
+struct ChartWording {
+    Q_DECLARE_TR_FUNCTIONS(ChartWording)
+};
+
 constexpr int kFileResolution = 150;  // dots an inch, for the PNG and the SVG's units
 const QSize kChartPixels(1240, 1754);  // A4 at that resolution
 constexpr int kPdfResolution = 600;
 constexpr double kPdfMarginMillimetres = 10.0;
 
 QString Title(const MonthChart& chart) {
-    return QStringLiteral("Jupiter's moons, %1").arg(ChartSpanName(chart.request));
+    return ChartWording::tr("Jupiter's moons, %1").arg(ChartSpanName(chart.request));
 }
 
 PaintPage OnPaper(const MonthChart& chart) {
@@ -54,7 +60,7 @@ using WriteSvgFunction = bool (*)(QIODevice&, QSize, int, const QString&, const 
 bool WriteSvg(QIODevice& file, QSize pixels, const QString& title, const PaintPage& paint, QString& problem) {
     const auto write = reinterpret_cast<WriteSvgFunction>(ModuleFunction("satrivox-svg", "SatrivoxWriteSvg", problem));
     if (write == nullptr) {
-        problem = QStringLiteral("SVG cannot be written: %1").arg(problem);
+        problem = ChartWording::tr("SVG cannot be written: %1").arg(problem);
         return false;
     }
     return write(file, pixels, kFileResolution, title, paint);
@@ -77,7 +83,7 @@ QString Saved(const QString& fileName, const std::function<bool(QIODevice&, QStr
     QString problem;
     if (!write(file, problem) || file.error() != QFileDevice::NoError) {
         const QString why = file.error() != QFileDevice::NoError ? file.errorString()
-                            : problem.isEmpty()                 ? QStringLiteral("the picture could not be drawn")
+                            : problem.isEmpty()                 ? ChartWording::tr("the picture could not be drawn")
                                                                 : problem;
         file.cancelWriting();
         return why;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/month_chart.hpp"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 
@@ -16,9 +17,16 @@
 #include "lists/event_words.hpp"
 #include "lists/instant_conversion.hpp"
 #include "theory/jupiter_system.hpp"
+#include "translations/language.hpp"
 
 namespace drawing {
 namespace {
+
+// The chart's words, in the user's language.
+struct ChartWording {
+    Q_DECLARE_TR_FUNCTIONS(ChartWording)
+};
+
 
 using namespace std::chrono;
 using ephemeris::UniversalTime;
@@ -294,13 +302,13 @@ ChartRequest MonthOf(QDate date) {
 
 QString ChartSpanName(const ChartRequest& request) {
     const QDate last = request.first.addDays(request.days - 1);
-    const QLocale locale;
+    const QLocale locale = translations::DatesLocale();
     if (request.first.day() == 1 && last.day() == last.daysInMonth() && last.month() == request.first.month()) {
         return locale.standaloneMonthName(request.first.month()) + QLatin1Char(' ') + QString::number(request.first.year());
     }
-    const QString format = QStringLiteral("d MMMM yyyy");
+    const QString format = ChartWording::tr("d MMMM yyyy", "a day of the chart's span: Qt's date format");
     return request.days == 1 ? locale.toString(request.first, format)
-                             : QStringLiteral("%1 – %2").arg(locale.toString(request.first, format), locale.toString(last, format));
+                             : ChartWording::tr("%1 – %2", "the chart's first and last days").arg(locale.toString(request.first, format), locale.toString(last, format));
 }
 
 double MonthChart::DayOf(UniversalTime instant) const {

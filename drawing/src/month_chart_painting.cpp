@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,9 +10,16 @@
 #include "drawing/month_chart.hpp"
 #include "lists/event_words.hpp"
 #include "lists/observing_log.hpp"
+#include "translations/language.hpp"
 
 namespace drawing {
 namespace {
+
+// The chart's words, in the user's language.
+struct ChartWording {
+    Q_DECLARE_TR_FUNCTIONS(ChartWording)
+};
+
 
 struct Palette {
     QColor background;
@@ -126,31 +134,31 @@ private:
         double y = page.top() + 1.6 * font_;
         painter_.setPen(palette_.text);
         painter_.setFont(FontOf(1.3 * font_, true));
-        painter_.drawText(QPointF(left, y), QStringLiteral("Jupiter's moons, %1").arg(ChartSpanName(chart_.request)));
+        painter_.drawText(QPointF(left, y), ChartWording::tr("Jupiter's moons, %1").arg(ChartSpanName(chart_.request)));
         painter_.setFont(FontOf(0.8 * font_));
-        QStringList facts{QStringLiteral("Local time, %1").arg(chart_.zone)};
+        QStringList facts{ChartWording::tr("Local time, %1").arg(chart_.zone)};
         if (const auto& place = chart_.request.place) {
             const QString where = lists::CoordinatesText(*place);
-            facts << (place->name.empty() ? where : QStringLiteral("%1 (%2)").arg(QString::fromStdString(place->name), where));
+            facts << (place->name.empty() ? where : ChartWording::tr("%1 (%2)").arg(QString::fromStdString(place->name), where));
         }
         if (chart_.request.redSpotLongitude) {
-            facts << QStringLiteral("Red Spot at %1° (System II)").arg(*chart_.request.redSpotLongitude, 0, 'f', 0);
+            facts << ChartWording::tr("Red Spot at %1° (System II)").arg(*chart_.request.redSpotLongitude, 0, 'f', 0);
         }
         facts << QStringLiteral("Satrivox %1").arg(QStringLiteral(SATRIVOX_VERSION));
         y += 1.2 * font_;
         painter_.drawText(QPointF(left, y), facts.join(QStringLiteral(" · ")));
         y += 1.1 * font_;
-        QString legend = QStringLiteral("Dotted: behind Jupiter or in its shadow · black on the disc: a moon's shadow");
+        QString legend = ChartWording::tr("Dotted: behind Jupiter or in its shadow · black on the disc: a moon's shadow");
         if (chart_.request.redSpotLongitude) {
-            legend += QStringLiteral(" · ◂: the Red Spot on the central meridian");
+            legend += QStringLiteral(" · ") + ChartWording::tr("◂: the Red Spot on the central meridian");
         }
         painter_.drawText(QPointF(left, y), legend);
         y += 1.1 * font_;
         painter_.drawText(QPointF(left, y),
                           chart_.request.place
-                              ? QStringLiteral("Shaded: night (the Sun 12° down); more strongly: Jupiter 5° up or more as well")
-                              : QStringLiteral("No place is known, so the night is not shaded: set one in the events dialog, "
-                                               "or give --where LAT,LON"));
+                              ? ChartWording::tr("Shaded: night (the Sun 12° down); more strongly: Jupiter 5° up or more as well")
+                              : ChartWording::tr("No place is known, so the night is not shaded: set one in the events dialog, "
+                                                 "or give --where LAT,LON"));
     }
 
     void Scale() {
@@ -172,15 +180,15 @@ private:
             }
         }
         painter_.setFont(FontOf(0.75 * font_, true));
-        const QString east = QStringLiteral("East");
-        const QString west = QStringLiteral("West");
+        const QString east = ChartWording::tr("East");
+        const QString west = ChartWording::tr("West");
         const QString& leftSide = chart_.request.mirrored ? west : east;
         const QString& rightSide = chart_.request.mirrored ? east : west;
         painter_.drawText(QPointF(plot.left(), top + 0.9 * font_), leftSide);
         painter_.drawText(QPointF(plot.right() - QFontMetricsF(painter_.font()).horizontalAdvance(rightSide), top + 0.9 * font_),
                           rightSide);
         painter_.setFont(FontOf(0.65 * font_));
-        painter_.drawText(QPointF(plot.left(), top + 1.8 * font_), QStringLiteral("radii"));
+        painter_.drawText(QPointF(plot.left(), top + 1.8 * font_), ChartWording::tr("radii"));
     }
 
     void Shading() {
@@ -274,7 +282,7 @@ private:
     // The days down the left, and each moon's name at the top and every week.
     void Names() {
         const QRectF plot = layout_.Plot();
-        const QLocale locale;
+        const QLocale locale = translations::DatesLocale();
         painter_.setFont(FontOf(0.75 * font_));
         const QFontMetricsF metrics(painter_.font());
         painter_.setPen(palette_.text);
@@ -282,7 +290,7 @@ private:
             if (line.date == chart_.request.first.addDays(chart_.request.days)) {
                 continue;
             }
-            const QString text = locale.toString(line.date, QStringLiteral("ddd d"));
+            const QString text = locale.toString(line.date, ChartWording::tr("ddd d", "the date of a day down the chart's left: Qt's date format"));
             painter_.drawText(QPointF(plot.left() - metrics.horizontalAdvance(text) - 0.4 * font_, layout_.Y(line.day) + font_), text);
         }
         painter_.setFont(FontOf(0.7 * font_, true));

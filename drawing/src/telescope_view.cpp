@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/telescope_view.hpp"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -17,6 +18,11 @@
 
 namespace drawing {
 namespace {
+
+// The view's words, in the user's language.
+struct ViewWording {
+    Q_DECLARE_TR_FUNCTIONS(ViewWording)
+};
 
 constexpr double kDegree = std::numbers::pi / 180.0;
 constexpr double kEquatorialRadiusKm = 71492.0;
@@ -202,7 +208,7 @@ private:
         const QPointF corner(area.right() - 3.0 * font_, area.top() + 3.0 * font_);
         const double arm = 2.0 * font_;
         const QPointF centre = layout_.At(0.0, 0.0);
-        for (const auto& [west, north, name] : {std::tuple{0.0, 1.0, QStringLiteral("N")}, std::tuple{-1.0, 0.0, QStringLiteral("E")}}) {
+        for (const auto& [west, north, name] : {std::tuple{0.0, 1.0, ViewWording::tr("N", "north")}, std::tuple{-1.0, 0.0, ViewWording::tr("E", "east")}}) {
             QPointF direction = layout_.At(west, north) - centre;
             direction /= std::hypot(direction.x(), direction.y());
             painter_.drawLine(corner, corner + arm * direction);
@@ -247,7 +253,7 @@ private:
         const QFontMetricsF metrics(font);
         // The two lines are seldom more than 12 degrees apart: each name on its own side.
         const bool sunRight = sun.x() >= earth.x();
-        for (const auto& [at, name, right] : {std::tuple{earth, QStringLiteral("Earth"), !sunRight}, std::tuple{sun, QStringLiteral("Sun"), sunRight}}) {
+        for (const auto& [at, name, right] : {std::tuple{earth, ViewWording::tr("Earth"), !sunRight}, std::tuple{sun, ViewWording::tr("Sun"), sunRight}}) {
             painter_.setPen(QPen(palette_.text, 1.0, Qt::DashLine));
             painter_.drawLine(centre, at);
             const double width = metrics.horizontalAdvance(name);
@@ -307,33 +313,35 @@ QString DescribeTelescopeView(const TelescopeScene& scene) {
         const QString name = lists::MoonName(static_cast<ephemeris::Moon>(moon));
         const bool inTransit = seen.inFront && OnTheDisc(scene.view, seen);
         if (inTransit && seen.shadowOnDisc) {
-            parts << QStringLiteral("%1 and its shadow on the disc").arg(name);
+            parts << ViewWording::tr("%1 and its shadow on the disc").arg(name);
             continue;
         }
         if (seen.shadowOnDisc) {
-            shadows << QStringLiteral("%1's shadow on the disc").arg(name);
+            shadows << ViewWording::tr("%1's shadow on the disc").arg(name);
         }
         if (seen.occulted) {
-            parts << QStringLiteral("%1 behind the planet").arg(name);
+            parts << ViewWording::tr("%1 behind the planet").arg(name);
         } else if (seen.eclipsed) {
-            parts << QStringLiteral("%1 dark in Jupiter's shadow").arg(name);
+            parts << ViewWording::tr("%1 dark in Jupiter's shadow").arg(name);
         } else if (inTransit) {
-            parts << QStringLiteral("%1 on the disc").arg(name);
+            parts << ViewWording::tr("%1 on the disc").arg(name);
         } else {
-            parts << QStringLiteral("%1 %2 radii %3, %4 %5")
-                         .arg(name)
-                         .arg(std::abs(seen.westRadii), 0, 'f', 1)
-                         .arg(seen.westRadii >= 0.0 ? QStringLiteral("west") : QStringLiteral("east"))
-                         .arg(std::abs(seen.northRadii), 0, 'f', 1)
-                         .arg(seen.northRadii >= 0.0 ? QStringLiteral("north") : QStringLiteral("south"));
+            const QString along = QString::number(std::abs(seen.westRadii), 'f', 1);
+            const QString across = QString::number(std::abs(seen.northRadii), 'f', 1);
+            parts << ViewWording::tr("%1 %2, %3", "a moon, its distance east or west, and north or south")
+                         .arg(name,
+                              seen.westRadii >= 0.0 ? ViewWording::tr("%1 radii west").arg(along)
+                                                    : ViewWording::tr("%1 radii east").arg(along),
+                              seen.northRadii >= 0.0 ? ViewWording::tr("%1 north").arg(across)
+                                                     : ViewWording::tr("%1 south").arg(across));
         }
     }
     parts << shadows;
     if (const std::optional<QPointF> spot = RedSpotOnDisc(scene)) {
         const double fromMeridian = std::remainder(*scene.redSpotLongitude - scene.centralMeridian, 360.0);
-        parts << (std::abs(fromMeridian) < kNearMeridian ? QStringLiteral("the Great Red Spot near the central meridian")
-                  : spot->x() < 0.0                      ? QStringLiteral("the Great Red Spot on the eastern half of the disc")
-                                                         : QStringLiteral("the Great Red Spot on the western half of the disc"));
+        parts << (std::abs(fromMeridian) < kNearMeridian ? ViewWording::tr("the Great Red Spot near the central meridian")
+                  : spot->x() < 0.0                      ? ViewWording::tr("the Great Red Spot on the eastern half of the disc")
+                                                         : ViewWording::tr("the Great Red Spot on the western half of the disc"));
     }
     return parts.join(QStringLiteral("; "));
 }

@@ -14,30 +14,31 @@ namespace {
 using ephemeris::EventKind;
 using ephemeris::MoonEvent;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("EventWords", text);
-}
+// The words of this file, in the user's language.
+struct EventWording {
+    Q_DECLARE_TR_FUNCTIONS(EventWording)
+};
 
 QString KindWords(EventKind kind) {
     switch (kind) {
         case EventKind::TransitIngress:
-            return Tr("%1 starts to cross the disc");
+            return EventWording::tr("%1 starts to cross the disc");
         case EventKind::TransitEgress:
-            return Tr("%1 finishes crossing the disc");
+            return EventWording::tr("%1 finishes crossing the disc");
         case EventKind::ShadowIngress:
-            return Tr("%1's shadow starts to cross the disc");
+            return EventWording::tr("%1's shadow starts to cross the disc");
         case EventKind::ShadowEgress:
-            return Tr("%1's shadow finishes crossing the disc");
+            return EventWording::tr("%1's shadow finishes crossing the disc");
         case EventKind::EclipseDisappearance:
-            return Tr("%1 disappears into Jupiter's shadow");
+            return EventWording::tr("%1 disappears into Jupiter's shadow");
         case EventKind::EclipseReappearance:
-            return Tr("%1 reappears from Jupiter's shadow");
+            return EventWording::tr("%1 reappears from Jupiter's shadow");
         case EventKind::OccultationDisappearance:
-            return Tr("%1 disappears behind Jupiter");
+            return EventWording::tr("%1 disappears behind Jupiter");
         case EventKind::OccultationReappearance:
             break;
     }
-    return Tr("%1 reappears from behind Jupiter");
+    return EventWording::tr("%1 reappears from behind Jupiter");
 }
 
 bool IsOccultation(EventKind kind) {
@@ -53,19 +54,19 @@ QString Percent(double fraction) {
 QString MutualWords(const ephemeris::MutualEvent& event) {
     const QString active = MoonName(event.active);
     const QString passive = MoonName(event.passive);
-    QString words = (event.kind == ephemeris::MutualKind::Occultation ? Tr("%1 passes in front of %2: %2 loses %3 of its light")
-                                                                       : Tr("%1's shadow falls on %2: %2 loses %3 of its light"))
+    QString words = (event.kind == ephemeris::MutualKind::Occultation ? EventWording::tr("%1 passes in front of %2: %2 loses %3 of its light")
+                                                                       : EventWording::tr("%1's shadow falls on %2: %2 loses %3 of its light"))
                         .arg(active, passive, Percent(event.depth));
     if (event.nearLimb) {
-        words += Tr(" near Jupiter's limb");
+        words += EventWording::tr(" near Jupiter's limb");
     }
     if (std::isinf(event.minutesPer100Km)) {
-        words += Tr("; slow, its contacts cannot be timed");
+        words += EventWording::tr("; slow, its contacts cannot be timed");
     } else if (event.minutesPer100Km >= 1.0) {
-        words += Tr("; slow, %1 min per 100 km").arg(event.minutesPer100Km, 0, 'f', 1);
+        words += EventWording::tr("; slow, %1 min per 100 km").arg(event.minutesPer100Km, 0, 'f', 1);
     }
     if (event.hidden) {
-        words += QLatin1Char(' ') + Tr("(unseen: behind Jupiter or in its shadow)");
+        words += QLatin1Char(' ') + EventWording::tr("(unseen: behind Jupiter or in its shadow)");
     }
     return words;
 }
@@ -88,17 +89,20 @@ QString SkyCode(ephemeris::SkyEventKind kind) {
 
 }  // namespace
 
-QString MoonName(ephemeris::Moon moon) {
-    static const std::array<const char*, 4> kNames{"Io", "Europa", "Ganymede", "Callisto"};
-    return Tr(kNames[static_cast<std::size_t>(moon)]);
+QString MoonName(ephemeris::Moon moon, Naming naming) {
+    static const std::array<const char*, 4> kNames{
+        QT_TRANSLATE_NOOP("EventWording", "Io"), QT_TRANSLATE_NOOP("EventWording", "Europa"),
+        QT_TRANSLATE_NOOP("EventWording", "Ganymede"), QT_TRANSLATE_NOOP("EventWording", "Callisto")};
+    const char* name = kNames.at(static_cast<std::size_t>(moon));
+    return naming == Naming::English ? QString::fromLatin1(name) : EventWording::tr(name);
 }
 
 QString EventWords(const MoonEvent& event) {
     const QString moon = MoonName(event.moon);
     QString words = KindWords(event.kind).arg(moon);
     if (!event.visible) {
-        words += QLatin1Char(' ') + (IsOccultation(event.kind) ? Tr("(unseen: %1 is in Jupiter's shadow)")
-                                                                : Tr("(unseen: %1 is behind Jupiter)"))
+        words += QLatin1Char(' ') + (IsOccultation(event.kind) ? EventWording::tr("(unseen: %1 is in Jupiter's shadow)")
+                                                                : EventWording::tr("(unseen: %1 is behind Jupiter)"))
                                         .arg(moon);
     }
     return words;
@@ -108,11 +112,11 @@ QString PhenomenonWords(const MoonEvent& event) {
     const QString moon = MoonName(event.moon);
     switch (event.kind) {
         case EventKind::TransitIngress:
-            return Tr("%1 crosses Jupiter").arg(moon);
+            return EventWording::tr("%1 crosses Jupiter").arg(moon);
         case EventKind::ShadowIngress:
-            return Tr("%1's shadow crosses Jupiter").arg(moon);
+            return EventWording::tr("%1's shadow crosses Jupiter").arg(moon);
         case EventKind::EclipseDisappearance:
-            return Tr("%1 in Jupiter's shadow").arg(moon);
+            return EventWording::tr("%1 in Jupiter's shadow").arg(moon);
         case EventKind::TransitEgress:
         case EventKind::ShadowEgress:
         case EventKind::EclipseReappearance:
@@ -120,7 +124,7 @@ QString PhenomenonWords(const MoonEvent& event) {
         case EventKind::OccultationReappearance:
             break;
     }
-    return Tr("%1 behind Jupiter").arg(moon);
+    return EventWording::tr("%1 behind Jupiter").arg(moon);
 }
 
 QString Code(const ListedEvent& event) {
@@ -136,12 +140,12 @@ QString Code(const ListedEvent& event) {
     return QStringLiteral("GRS");
 }
 
-QString MoonOf(const ListedEvent& event) {
+QString MoonOf(const ListedEvent& event, Naming naming) {
     if (const auto* moon = std::get_if<ephemeris::MoonEvent>(&event.what)) {
-        return MoonName(moon->moon);
+        return MoonName(moon->moon, naming);
     }
     const ephemeris::MutualEvent* mutual = MutualOf(event);
-    return mutual != nullptr ? MoonName(mutual->passive) : QString();
+    return mutual != nullptr ? MoonName(mutual->passive, naming) : QString();
 }
 
 QString Words(const ListedEvent& event) {
@@ -154,19 +158,19 @@ QString Words(const ListedEvent& event) {
     if (const auto* sky = std::get_if<ephemeris::SkyEventKind>(&event.what)) {
         switch (*sky) {
             case ephemeris::SkyEventKind::JupiterRise:
-                return Tr("Jupiter rises");
+                return EventWording::tr("Jupiter rises");
             case ephemeris::SkyEventKind::JupiterCulmination:
-                return Tr("Jupiter is highest in the sky");
+                return EventWording::tr("Jupiter is highest in the sky");
             case ephemeris::SkyEventKind::JupiterSet:
-                return Tr("Jupiter sets");
+                return EventWording::tr("Jupiter sets");
             case ephemeris::SkyEventKind::NightBegin:
-                return Tr("night falls: the Sun %1 degrees down").arg(-ephemeris::kNightSunAltitude);
+                return EventWording::tr("night falls: the Sun %1 degrees down").arg(-ephemeris::kNightSunAltitude);
             case ephemeris::SkyEventKind::NightEnd:
                 break;
         }
-        return Tr("night ends: the Sun %1 degrees down").arg(-ephemeris::kNightSunAltitude);
+        return EventWording::tr("night ends: the Sun %1 degrees down").arg(-ephemeris::kNightSunAltitude);
     }
-    return Tr("the Great Red Spot on the central meridian");
+    return EventWording::tr("the Great Red Spot on the central meridian");
 }
 
 }  // namespace lists

@@ -25,9 +25,10 @@ using ephemeris::MoonEvent;
 // Jupiter's equatorial semi-diameter in arcminutes at 1 AU, as the model states it.
 constexpr double kArcminutesPerRadiusAtOneAU = 1.6375;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ObservingLog", text);
-}
+// The words of this file, in the user's language.
+struct ObservingLog {
+    Q_DECLARE_TR_FUNCTIONS(ObservingLog)
+};
 
 
 
@@ -97,7 +98,7 @@ QString MutualTimes(const ListedEvent& event, Clock clock) {
     const auto at = [clock](ephemeris::UniversalTime instant) {
         return ReadClock(ToTheMinute(instant), clock).wallClock.toString(QStringLiteral("HH:mm"));
     };
-    return Tr(" (deepest %1, over %2)").arg(at(mutual->maximum), at(mutual->end));
+    return ObservingLog::tr(" (deepest %1, over %2)").arg(at(mutual->maximum), at(mutual->end));
 }
 
 
@@ -141,9 +142,9 @@ QString IsoTime(ephemeris::UniversalTime instant, Clock clock) {
 
 QString EventsText(const std::vector<ListedEvent>& events, Clock clock) {
     const bool altitudes = std::any_of(events.begin(), events.end(), [](const ListedEvent& event) { return event.altitudes.has_value(); });
-    std::vector<QStringList> rows{{Tr("Date"), Tr("Time"), Tr("Zone"), Tr("Moon"), Tr("Event"), Tr("Code")}};
+    std::vector<QStringList> rows{{ObservingLog::tr("Date"), ObservingLog::tr("Time"), ObservingLog::tr("Zone"), ObservingLog::tr("Moon"), ObservingLog::tr("Event"), ObservingLog::tr("Code")}};
     if (altitudes) {
-        rows.front() << Tr("Jupiter") << Tr("Sun") << Tr("Seen");
+        rows.front() << ObservingLog::tr("Jupiter") << ObservingLog::tr("Sun") << ObservingLog::tr("Seen");
     }
     for (const ListedEvent& event : events) {
         const ClockReading reading = ReadClock(ToTheMinute(event.time), clock);
@@ -152,7 +153,7 @@ QString EventsText(const std::vector<ListedEvent>& events, Clock clock) {
                         Words(event) + MutualTimes(event, clock), Code(event)});
         if (altitudes) {
             rows.back() << Degrees(event.altitudes->jupiter) << Degrees(event.altitudes->sun)
-                        << (SeenFromHere(event) == true ? Tr("yes") : Tr("no"));
+                        << (SeenFromHere(event) == true ? ObservingLog::tr("yes") : ObservingLog::tr("no"));
         }
     }
     std::vector<qsizetype> widths(rows.front().size(), 0);
@@ -176,7 +177,7 @@ QString EventsText(const std::vector<ListedEvent>& events, Clock clock) {
 QString EventsCsv(const std::vector<ListedEvent>& events, Clock clock) {
     QString csv = QStringLiteral("time,moon,code,event,jupiter_altitude,sun_altitude,visible,max,end,depth\n");
     for (const ListedEvent& event : events) {
-        QStringList fields{IsoTime(event.time, clock), MoonOf(event), Code(event), CsvField(Words(event))};
+        QStringList fields{IsoTime(event.time, clock), MoonOf(event, Naming::English), Code(event), CsvField(Words(event))};
         if (event.altitudes) {
             fields << QString::number(event.altitudes->jupiter, 'f', 1) << QString::number(event.altitudes->sun, 'f', 1)
                    << (SeenFromHere(event) == true ? QStringLiteral("yes") : QStringLiteral("no"));
@@ -199,9 +200,9 @@ QString EventsCalendar(const std::vector<ListedEvent>& events, const QDateTime& 
                           Folded(QStringLiteral("CALSCALE:GREGORIAN")) + Folded(QStringLiteral("METHOD:PUBLISH"));
     const QString dtstamp = stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
     const auto line = [](const ListedEvent& event) {
-        return Code(event) + QLatin1Char(' ') +
-               ReadClock(ToTheMinute(event.time), Clock::Universal).wallClock.toString(QStringLiteral("HH:mm")) +
-               QStringLiteral(" UT: ") + Words(event);
+        return ObservingLog::tr("%1 %2 UT: %3")
+            .arg(Code(event), ReadClock(ToTheMinute(event.time), Clock::Universal).wallClock.toString(QStringLiteral("HH:mm")),
+                 Words(event));
     };
     std::vector<bool> taken(events.size(), false);
     for (std::size_t i = 0; i < events.size(); ++i) {
@@ -271,14 +272,14 @@ QString NightWords(const SkyDays& sky, Clock clock) {
     const SkyEvent* falls = sky.Next(SkyEventKind::NightBegin, sky.from);
     const SkyEvent* ends = falls != nullptr ? sky.Next(SkyEventKind::NightEnd, falls->time) : nullptr;
     if (falls != nullptr && ends != nullptr) {
-        return Tr("night from %1 to %2 (the Sun %3 degrees down)").arg(Shown(*falls, clock), Shown(*ends, clock), degrees);
+        return ObservingLog::tr("night from %1 to %2 (the Sun %3 degrees down)").arg(Shown(*falls, clock), Shown(*ends, clock), degrees);
     }
     if (falls == nullptr && sky.Next(SkyEventKind::NightEnd, sky.from) == nullptr) {
-        return (sky.sunThen < ephemeris::kNightSunAltitude ? Tr("dark all day (the Sun more than %1 degrees down)")
-                                                           : Tr("no night (the Sun not %1 degrees down)"))
+        return (sky.sunThen < ephemeris::kNightSunAltitude ? ObservingLog::tr("dark all day (the Sun more than %1 degrees down)")
+                                                           : ObservingLog::tr("no night (the Sun not %1 degrees down)"))
             .arg(degrees);
     }
-    return Tr("night falls or ends, not both, within the day");
+    return ObservingLog::tr("night falls or ends, not both, within the day");
 }
 
 // Jupiter's passage over the sky in the day: "rises 21:02 WET, is highest
@@ -290,19 +291,19 @@ std::pair<QString, const SkyEvent*> JupiterWords(const SkyDays& sky, Clock clock
     const SkyEvent* set = sky.Next(SkyEventKind::JupiterSet, up);
     QStringList words;
     if (rise != nullptr) {
-        words << Tr("rises %1").arg(Shown(*rise, clock));
+        words << ObservingLog::tr("rises %1").arg(Shown(*rise, clock));
     }
     if (highest != nullptr) {
-        words << Tr("is highest %1 at %2").arg(Shown(*highest, clock), Degrees(highest->altitudes.jupiter));
+        words << ObservingLog::tr("is highest %1 at %2").arg(Shown(*highest, clock), Degrees(highest->altitudes.jupiter));
     }
     if (set != nullptr) {
-        words << Tr("sets %1").arg(Shown(*set, clock));
+        words << ObservingLog::tr("sets %1").arg(Shown(*set, clock));
     }
     // Culmination is listed only while Jupiter is up, so with neither rising nor
     // setting in the day it tells the planet that never sets from the one that
     // never rises.
     if (rise == nullptr && set == nullptr) {
-        words.prepend(highest != nullptr ? Tr("never sets") : Tr("does not rise"));
+        words.prepend(highest != nullptr ? ObservingLog::tr("never sets") : ObservingLog::tr("does not rise"));
     }
     return {words.join(QStringLiteral(", ")), highest};
 }
@@ -315,9 +316,9 @@ QString NightSummary(const ephemeris::Place& place, ephemeris::UniversalTime fro
     const ephemeris::JupiterDisc disc = ephemeris::JupiterDiscAt(
         highest != nullptr ? highest->time : std::min(from + std::chrono::hours{12}, sky.lookedTo - std::chrono::milliseconds{1}));
     const QString coordinates = CoordinatesText(place);
-    const QString where = place.name.empty() ? coordinates : Tr("%1 (%2)").arg(QString::fromStdString(place.name), coordinates);
+    const QString where = place.name.empty() ? coordinates : ObservingLog::tr("%1 (%2)").arg(QString::fromStdString(place.name), coordinates);
     // One arg() for all: a chained one would fill a "%1" the user typed in the place's name.
-    return Tr("%1: %2.\nJupiter %3; %4\u2033 across, magnitude %5.\n")
+    return ObservingLog::tr("%1: %2.\nJupiter %3; %4\u2033 across, magnitude %5.\n")
         .arg(where, NightWords(sky, clock), jupiter, QString::number(disc.diameterArcsec, 'f', 1),
              QString::number(disc.magnitude, 'f', 1));
 }
@@ -340,12 +341,12 @@ QString OffsetsLine(const QString& shownTime, const QString& zone, const std::ar
     for (std::size_t moon = 0; moon < arcminutes.size(); ++moon) {
         fields << MoonName(static_cast<ephemeris::Moon>(moon)) + QLatin1Char(' ') + arcminutes[moon];
     }
-    fields << QStringLiteral("arcmin");
+    fields << ObservingLog::tr("arcmin");
     if (precise) {
-        fields << QStringLiteral("precise");
+        fields << ObservingLog::tr("precise");
     }
     if (!mutualInProgress.isEmpty()) {
-        fields << mutualInProgress.join(QStringLiteral(", ")) + QStringLiteral(" in progress");
+        fields << ObservingLog::tr("%1 in progress").arg(mutualInProgress.join(QStringLiteral(", ")));
     }
     return fields.join(QLatin1String("  "));
 }

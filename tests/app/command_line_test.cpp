@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QProcess>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -13,6 +14,8 @@
 #include "app/when_reader.hpp"
 #include "command_line.hpp"
 #include "support.hpp"
+#include "translation_file.hpp"
+#include "translations/language.hpp"
 
 namespace satrivox::testing {
 namespace {
@@ -405,6 +408,114 @@ TEST(CommandLine, IsWantedOnlyForItsOwnOptions) {
         EXPECT_TRUE(app::WantsCommandLine({"satrivox", option})) << option.toStdString();
     }
     EXPECT_GE(options, 24);
+}
+
+// ---- Languages ---------------------------------------------------------------------
+
+class Languages : public ::testing::TestWithParam<const char*> {};
+
+// The fields of a CSV line that carry no words: all but the event's.
+QStringList MachineFields(const QString& line) {
+    const QStringList fields = line.split(',');
+    return fields.mid(0, 3) + fields.mid(fields.size() - 6);
+}
+
+// The list, its messages and its files in each language: the words of the
+// language's file; the codes, times, columns and machine formats as in English.
+TEST_P(Languages, ListsInTheLanguageWithTheSameCodesColumnsAndFormats) {
+    const ScopedTimeZone utc("UTC");
+    const QStringList arguments{"--events", "2019-01-05", "--days", "1", "--where", "38.72,-9.14"};
+    const QStringList englishText = Lines(Satrivox(arguments).out);
+    const QStringList englishCsv = Lines(Satrivox(arguments + QStringList{"--format", "csv"}).out);
+    const QStringList englishCalendar = Lines(Satrivox(arguments + QStringList{"--format", "ics"}).out);
+
+    translations::UsersLanguage language(GetParam());
+    ASSERT_EQ(language.Language(), GetParam());
+    language.Install();
+    const TranslationFile words(GetParam());
+    const QStringList text = Lines(Satrivox(arguments).out);
+    EXPECT_EQ(text[0], words("CommandLine", "Events of Jupiter's moons from %1, for %2")
+                           .arg("2019-01-05 12:00 UTC", words("CommandLine", "a day")));
+    const QString ganymede = words("EventWording", "Ganymede");
+    ASSERT_EQ(text.size(), englishText.size());
+    const qsizetype heading = text.indexOf(QRegularExpression("^" + words("ObservingLog", "Date") + " .*" +
+                                                              words("ObservingLog", "Code") + ".*"));
+    ASSERT_EQ(heading, 3);
+    const QString shadow = words("EventWording", "%1's shadow starts to cross the disc").arg(ganymede);
+    EXPECT_TRUE(text[heading + 1].contains(QRegularExpression(ganymede + " {2,}" + QRegularExpression::escape(shadow) + " {2,}III\\.Sh\\.I ")))
+        << text[heading + 1].toStdString();
+    EXPECT_TRUE(text.join('\n').contains(words("EventWording", "Jupiter rises")));
+    // Every line's code under the heading's, and the same as the English line's.
+    const qsizetype codeColumn = text[heading].indexOf(words("ObservingLog", "Code"));
+    const qsizetype englishCodeColumn = englishText[heading].indexOf("Code");
+    for (qsizetype line = heading + 1; line < text.size(); ++line) {
+        EXPECT_EQ(text[line].left(23), englishText[line].left(23)) << "date, time and zone";
+        EXPECT_EQ(text[line].mid(codeColumn).section(' ', 0, 0), englishText[line].mid(englishCodeColumn).section(' ', 0, 0))
+            << text[line].toStdString();
+    }
+
+    const QStringList csv = Lines(Satrivox(arguments + QStringList{"--format", "csv"}).out);
+    ASSERT_EQ(csv.size(), englishCsv.size());
+    EXPECT_EQ(csv[0], englishCsv[0]);
+    for (qsizetype line = 1; line < csv.size(); ++line) {
+        EXPECT_EQ(MachineFields(csv[line]), MachineFields(englishCsv[line]));
+    }
+    EXPECT_NE(csv[1], englishCsv[1]) << "the event's words follow the language";
+
+    const QStringList calendar = Lines(Satrivox(arguments + QStringList{"--format", "ics"}).out);
+    const auto properties = [](const QStringList& lines) {
+        QStringList names;
+        for (const QString& line : lines) {
+            names << (line.startsWith(' ') ? QString() : line.section(QRegularExpression("[:;]"), 0, 0));
+        }
+        return names.filter(QRegularExpression("."));
+    };
+    EXPECT_EQ(properties(calendar), properties(englishCalendar));
+    EXPECT_TRUE(calendar.contains("SUMMARY:" + words("EventWording", "%1's shadow crosses Jupiter").arg(ganymede) + "\r"));
+
+    const Outcome refused = Satrivox({"--events", "--days", "0"});
+    EXPECT_EQ(refused.err, "satrivox: " + words("CommandLine", "%1 takes a whole number of days from 1 to %2, not '%3'")
+                                              .arg("--days").arg(731).arg("0") + "\n");
+    EXPECT_TRUE(Satrivox({"--help"}).out.simplified().contains(words("CommandLine", "With --view: south up, as an inverting telescope shows it.")))
+        << "its lines as Qt wraps them";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, Languages, ::testing::Values("de", "fr", "es", "it", "pt_BR"));
+
+// The program's language as the user's environment names it, read by the
+// program itself: the first of theirs it speaks, English for none.
+TEST(Language, FollowsTheEnvironmentAndIsEnglishForAnyOther) {
+    const auto firstLine = [](const QStringList& settings) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+            environment.remove(variable);
+        }
+        environment.insert("TZ", "UTC");
+        for (const QString& setting : settings) {
+            environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        }
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(SATRIVOX_PROGRAM, {"--events", "2019-01-05", "--days", "1", "--no-grs"});
+        EXPECT_TRUE(program.waitForFinished(60000));
+        return QString::fromUtf8(program.readAllStandardOutput()).section('\n', 0, 0);
+    };
+    const auto in = [](const char* language) {
+        const TranslationFile words(language);
+        return words("CommandLine", "Events of Jupiter's moons from %1, for %2").arg("2019-01-05 12:00 UTC", words("CommandLine", "a day"));
+    };
+    const QString english = "Events of Jupiter's moons from 2019-01-05 12:00 UTC, for a day";
+    EXPECT_EQ(firstLine({"LANGUAGE=de"}), in("de"));
+    EXPECT_EQ(firstLine({"LANG=fr_FR.UTF-8"}), in("fr"));
+    EXPECT_EQ(firstLine({"LC_MESSAGES=es_ES.UTF-8", "LANG=it_IT.UTF-8"}), in("es"));
+    EXPECT_EQ(firstLine({"LC_ALL=pt_BR.UTF-8", "LANG=de_DE.UTF-8"}), in("pt_BR"));
+    EXPECT_EQ(firstLine({"LANGUAGE=nl:it", "LANG=nl_NL.UTF-8"}), in("it"));
+    EXPECT_EQ(firstLine({"LANGUAGE=pt_PT"}), in("pt_BR")) << "the Portuguese there is";
+    EXPECT_EQ(firstLine({"LANGUAGE=de_AT"}), in("de"));
+    EXPECT_EQ(firstLine({"LANGUAGE=nl", "LANG=nl_NL.UTF-8"}), english);
+    EXPECT_EQ(firstLine({"LANGUAGE=en_GB:de"}), english);
+    EXPECT_EQ(firstLine({"LANG=C.UTF-8"}), english);
+    EXPECT_EQ(firstLine({}), english);
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ EventsDialog::EventsDialog(QWidget* parent) : QDialog(parent), ui(std::make_uniq
     // The window's way of writing a date, and the years the engine computes;
     // the date is taken once its editing ends
     // (keyboardTracking off in the form), not at every digit typed.
-    ui->fromDate->setDisplayFormat(QLatin1String(lists::kPickerDateFormat));
+    ui->fromDate->setDisplayFormat(EventListModel::DateFormat());
     ui->fromDate->setDateRange(QDate(ephemeris::kPreciseFirstYear, 1, 1), QDate(ephemeris::kPreciseLastYear, 12, 31));
     ui->eventTable->setModel(&model_);
     ui->eventTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -11,7 +11,11 @@ namespace lists {
 // Every event in words, and its code, as the lists, the window and the
 // calendar files write them.
 
-QString MoonName(ephemeris::Moon moon);
+// How a moon is named: in the user's language for people, in English for the
+// machine formats (the CSV files' moon column), the same in every language.
+enum class Naming { Translated, English };
+
+QString MoonName(ephemeris::Moon moon, Naming naming = Naming::Translated);
 
 // A moon's event: "Io's shadow starts to cross the disc"; for one that
 // cannot be seen, why: "(unseen: Io is in Jupiter's shadow)".
@@ -25,7 +29,7 @@ QString PhenomenonWords(const ephemeris::MoonEvent& event);
 QString Code(const ListedEvent& event);
 // The moon's name for a moon's event (for a mutual event, the moon that
 // loses light), empty for the others.
-QString MoonOf(const ListedEvent& event);
+QString MoonOf(const ListedEvent& event, Naming naming = Naming::Translated);
 // Any event of a list in words: "Io's shadow starts to cross the disc",
 // "Jupiter rises", "the Great Red Spot on the central meridian", "Europa
 // passes in front of Io: Io loses 62 % of its light", with why a moon's event

@@ -37,7 +37,6 @@ struct ClockReading {
 // The window's picker writes its date and time so, and what shows an instant
 // as the window does follows it: the copied offsets, the events dialog.
 inline constexpr char kPickerFormat[] = "MM/dd/yyyy HH:mm";
-inline constexpr char kPickerDateFormat[] = "MM/dd/yyyy";
 ClockReading ReadClock(ephemeris::UniversalTime instant, Clock clock);
 
 // An event's instant to the nearest minute, as the published tables give them.
