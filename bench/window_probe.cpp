@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real window for whole-process measurements, with a settings folder
-// of its own: it neither reads nor writes the user's view.
+// of its own: it neither reads nor writes the user's view. It speaks the
+// user's language as the program does (LANGUAGE=de window_probe ...).
 //   window_probe startup        exits once the first plot has been painted;
 //                               time it with hyperfine for process start to first plot.
 //   window_probe animate SECS   animates for SECS seconds at 10 ticks a second, then
@@ -27,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "translations/language.hpp"
 #include "window/form1.hpp"
 
 namespace {
@@ -101,7 +103,9 @@ int main(int argc, char** argv) {
     }
     const QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    translations::UsersLanguage language;
     QApplication application(argc, argv);
+    language.Install();
     Form1 form;
     form.show();
     if (mode == "animate") {

@@ -55,6 +55,7 @@ TEST_P(Languages, EveryCaptionOfTheWindowIsTheLanguagesAndFitsItsControl) {
 }
 
 TEST_P(Languages, TheEventsDialogSpeaksItWithItsDatesAndShowsWholeWordsAndColumns) {
+    const ScopedTimeZone zone("Europe/Berlin");  // a place, so every column shows
     Picker()->setDateTime({QDate(2019, 1, 5), QTime(23, 0)});
     QTest::keySequence(form.get(), QKeySequence("Ctrl+Shift+E"));
     auto* dialog = form->findChild<QDialog*>("EventsDialog");
@@ -66,6 +67,7 @@ TEST_P(Languages, TheEventsDialogSpeaksItWithItsDatesAndShowsWholeWordsAndColumn
     };
     EXPECT_EQ(dialog->windowTitle(), words("EventsDialog", "Events of Jupiter's moons"));
     EXPECT_EQ(dialog->findChild<QPushButton*>("closeButton")->text(), words("EventsDialog", "C&lose"));
+    EXPECT_FALSE(table->horizontalHeader()->isSectionHidden(6)) << "with a place, the altitudes show";
     EXPECT_EQ(cell(0, 0), QDate(2019, 1, 5).toString(words("window::EventListModel", "MM/dd/yyyy")));
     EXPECT_EQ(cell(0, 0, Qt::AccessibleTextRole), QLocale(GetParam()).toString(QDate(2019, 1, 5), QLocale::LongFormat));
     EXPECT_EQ(cell(0, 2), words("EventWording", "Ganymede"));
@@ -73,6 +75,9 @@ TEST_P(Languages, TheEventsDialogSpeaksItWithItsDatesAndShowsWholeWordsAndColumn
     EXPECT_EQ(cell(0, 4), "III.Sh.I") << "codes are the same in every language";
     EXPECT_EQ(table->model()->headerData(3, Qt::Horizontal).toString(), words("window::EventListModel", "Event"));
 
+    // A night of the moons' mutual events, their words the longest.
+    dialog->findChild<QDateEdit*>("fromDate")->setDate(QDate(2026, 12, 9));
+    ASSERT_TRUE(cell(2, 4).contains(QRegularExpression("^\\dE\\dP$"))) << cell(2, 4).toStdString();
     for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
         EXPECT_LE(CaptionAdvance(*button), CaptionRoom(*button)) << button->text().toStdString();
     }
@@ -85,7 +90,15 @@ TEST_P(Languages, TheEventsDialogSpeaksItWithItsDatesAndShowsWholeWordsAndColumn
     for (int column = 0; column < header->count(); ++column) {
         const int needed = std::max(static_cast<const QAbstractItemView*>(table)->sizeHintForColumn(column),
                                     header->sectionSizeHint(column));
-        EXPECT_TRUE(header->isSectionHidden(column) || header->sectionSize(column) >= needed) << "column " << column;
+        EXPECT_TRUE(column == 3 || header->isSectionHidden(column) || header->sectionSize(column) >= needed) << "column " << column;
+    }
+    // The event's words, wrapped in the column that takes the dialog's width, within their row,
+    // at the narrowest the dialog can be.
+    dialog->resize(dialog->minimumSizeHint().width(), dialog->height());
+    QApplication::processEvents();
+    for (int row = 0; row < table->model()->rowCount(); ++row) {
+        EXPECT_GE(table->rowHeight(row), static_cast<const QAbstractItemView*>(table)->sizeHintForRow(row))
+            << cell(row, 3).toStdString();
     }
 }
 

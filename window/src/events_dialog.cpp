@@ -45,7 +45,7 @@ ephemeris::UniversalTime LocalNoon(const QDate& date) {
 
 QString Shown(ephemeris::UniversalTime instant) {
     const ClockReading reading = ReadClock(instant, Clock::Local);
-    return reading.Shown(QLatin1String(lists::kPickerFormat));
+    return reading.Shown(EventListModel::DateFormat() + QStringLiteral(" HH:mm"));
 }
 
 }  // namespace
@@ -60,6 +60,10 @@ EventsDialog::EventsDialog(QWidget* parent) : QDialog(parent), ui(std::make_uniq
     ui->eventTable->setModel(&model_);
     ui->eventTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->eventTable->horizontalHeader()->setSectionResizeMode(EventListModel::EventColumn, QHeaderView::Stretch);
+    // An event's words longer than its column (a mutual event's, in any language) wrap
+    // onto another line of their row rather than being cut short.
+    ui->eventTable->setWordWrap(true);
+    ui->eventTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     const EventsDialogSettings remembered = ReadEventsDialogSettings();
     ui->spanBox->setCurrentIndex(static_cast<int>(remembered.span));
     ui->onlyVisibleBox->setChecked(remembered.onlyVisible);
