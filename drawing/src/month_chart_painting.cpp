@@ -128,13 +128,24 @@ public:
 private:
     [[nodiscard]] double Width(double fontHeights) const { return std::max(1.0, fontHeights * font_); }
 
-    void Titles() {
+    // A line of the titles in the painter's font, or a smaller one where a
+    // language's words would run off the page.
+    void Line(double y, const QString& text) {
         const QRectF page = layout_.Page();
-        const double left = page.left() + font_;
-        double y = page.top() + 1.6 * font_;
+        const double room = page.width() - 2 * font_;
+        const QFont font = painter_.font();
+        for (int pixels = font.pixelSize() - 1; pixels > 1 && QFontMetricsF(painter_.font()).horizontalAdvance(text) > room; --pixels) {
+            painter_.setFont(FontOf(pixels, font.bold()));
+        }
+        painter_.drawText(QPointF(page.left() + font_, y), text);
+        painter_.setFont(font);
+    }
+
+    void Titles() {
+        double y = layout_.Page().top() + 1.6 * font_;
         painter_.setPen(palette_.text);
         painter_.setFont(FontOf(1.3 * font_, true));
-        painter_.drawText(QPointF(left, y), ChartWording::tr("Jupiter's moons, %1").arg(ChartSpanName(chart_.request)));
+        Line(y, ChartWording::tr("Jupiter's moons, %1").arg(ChartSpanName(chart_.request)));
         painter_.setFont(FontOf(0.8 * font_));
         QStringList facts{ChartWording::tr("Local time, %1").arg(chart_.zone)};
         if (const auto& place = chart_.request.place) {
@@ -146,16 +157,15 @@ private:
         }
         facts << QStringLiteral("Satrivox %1").arg(QStringLiteral(SATRIVOX_VERSION));
         y += 1.2 * font_;
-        painter_.drawText(QPointF(left, y), facts.join(QStringLiteral(" · ")));
+        Line(y, facts.join(QStringLiteral(" · ")));
         y += 1.1 * font_;
         QString legend = ChartWording::tr("Dotted: behind Jupiter or in its shadow · black on the disc: a moon's shadow");
         if (chart_.request.redSpotLongitude) {
             legend += QStringLiteral(" · ") + ChartWording::tr("◂: the Red Spot on the central meridian");
         }
-        painter_.drawText(QPointF(left, y), legend);
+        Line(y, legend);
         y += 1.1 * font_;
-        painter_.drawText(QPointF(left, y),
-                          chart_.request.place
+        Line(y, chart_.request.place
                               ? ChartWording::tr("Shaded: night (the Sun 12° down); more strongly: Jupiter 5° up or more as well")
                               : ChartWording::tr("No place is known, so the night is not shaded: set one in the events dialog, "
                                                  "or give --where LAT,LON"));
@@ -163,10 +173,29 @@ private:
 
     void Scale() {
         const QRectF plot = layout_.Plot();
+        const double top = plot.top() - kScaleLines * font_;
+        const double numbers = top + 0.9 * font_;
+        // East and west at the scale's corners, and the unit before it: a number
+        // that would run into a side's word (a long one, in some languages) is left out.
+        painter_.setPen(palette_.text);
+        painter_.setFont(FontOf(0.75 * font_, true));
+        const QFontMetricsF sideMetrics(painter_.font());
+        const QString east = ChartWording::tr("East");
+        const QString west = ChartWording::tr("West");
+        const QString& leftSide = chart_.request.mirrored ? west : east;
+        const QString& rightSide = chart_.request.mirrored ? east : west;
+        const double gap = 0.3 * font_;
+        const double leftEnd = plot.left() + sideMetrics.horizontalAdvance(leftSide) + gap;
+        const double rightStart = plot.right() - sideMetrics.horizontalAdvance(rightSide) - gap;
+        painter_.drawText(QPointF(plot.left(), numbers), leftSide);
+        painter_.drawText(QPointF(rightStart + gap, numbers), rightSide);
+        painter_.setFont(FontOf(0.65 * font_));
+        const QString unit = ChartWording::tr("radii");
+        painter_.drawText(QPointF(plot.left() - QFontMetricsF(painter_.font()).horizontalAdvance(unit) - 0.4 * font_, numbers), unit);
+
         const double step = chart_.widest > 12 ? 5.0 : chart_.widest > 5 ? 2.0 : 1.0;
         painter_.setFont(FontOf(0.75 * font_));
         const QFontMetricsF metrics(painter_.font());
-        const double top = plot.top() - kScaleLines * font_;
         for (double r = -std::floor(chart_.widest / step) * step; r <= chart_.widest; r += step) {
             const double x = layout_.X(r);
             painter_.setPen(QPen(palette_.faint, Width(0.05)));
@@ -174,21 +203,14 @@ private:
             painter_.setPen(palette_.text);
             const QString radii = QString::number(std::abs(r), 'f', 0);
             const QString arcminutes = QString::number(std::abs(r) * chart_.arcminutesPerRadius, 'f', 1) + QStringLiteral("′");
-            painter_.drawText(QPointF(x - metrics.horizontalAdvance(radii) / 2, top + 0.9 * font_), radii);
+            const double half = metrics.horizontalAdvance(radii) / 2;
+            if (x - half >= leftEnd && x + half <= rightStart) {
+                painter_.drawText(QPointF(x - half, numbers), radii);
+            }
             if (r != 0.0) {
                 painter_.drawText(QPointF(x - metrics.horizontalAdvance(arcminutes) / 2, top + 1.8 * font_), arcminutes);
             }
         }
-        painter_.setFont(FontOf(0.75 * font_, true));
-        const QString east = ChartWording::tr("East");
-        const QString west = ChartWording::tr("West");
-        const QString& leftSide = chart_.request.mirrored ? west : east;
-        const QString& rightSide = chart_.request.mirrored ? east : west;
-        painter_.drawText(QPointF(plot.left(), top + 0.9 * font_), leftSide);
-        painter_.drawText(QPointF(plot.right() - QFontMetricsF(painter_.font()).horizontalAdvance(rightSide), top + 0.9 * font_),
-                          rightSide);
-        painter_.setFont(FontOf(0.65 * font_));
-        painter_.drawText(QPointF(plot.left(), top + 1.8 * font_), ChartWording::tr("radii"));
     }
 
     void Shading() {

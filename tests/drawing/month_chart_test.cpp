@@ -18,6 +18,7 @@
 #include "lists/event_list.hpp"
 #include "support.hpp"
 #include "theory/jupiter_system.hpp"
+#include "translations/language.hpp"
 
 namespace drawing {
 namespace {
@@ -145,6 +146,31 @@ TEST(MonthChart, TheScaleIsAboveThePlotEachLabelOnItsTick) {
     }
     EXPECT_GT(ink(layout.Plot().left(), layout.Plot().left() + 2.5 * font, top + 0.1 * font, top + 1.0 * font).second, 20) << "East";
     EXPECT_GT(ink(layout.Plot().right() - 2.5 * font, layout.Plot().right(), top + 0.1 * font, top + 1.0 * font).second, 20) << "West";
+}
+
+// In every language the titles stay on the page, and the span's name is
+// written as the language writes it.
+TEST(MonthChart, EveryLanguagesTitlesStayOnThePage) {
+    const ScopedTimeZone zone("UTC");
+    for (const QString& name : translations::Languages()) {
+        translations::UsersLanguage language(name);
+        language.Install();
+        ChartRequest request = MonthOf(QDate(2019, 1, 1));
+        // A place's name as long as users type them, in the line of facts.
+        request.place = ephemeris::Place{"Observatório Astronômico Municipal do Morro Azul, cúpula do refrator de 150 mm, Campinas, São Paulo", -22.9, -47.1};
+        const MonthChart chart = ComputeMonthChart(request);
+        EXPECT_EQ(ChartSpanName(chart.request), QLocale(name).standaloneMonthName(1) + " 2019");
+        const QImage image = Drawn(chart, ChartColours::Paper, QSize(700, 1300));  // a window's, narrower than paper
+        const ChartLayout layout(chart, QRectF(image.rect()));
+        const int margin = static_cast<int>(layout.FontPixels() * 0.9);
+        int inked = 0;
+        for (int y = 0; y < static_cast<int>(layout.Plot().top() - 2.6 * layout.FontPixels()); ++y) {
+            for (int x = image.width() - margin; x < image.width(); ++x) {
+                inked += image.pixelColor(x, y).value() < 100 ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(inked, 0) << name.toStdString();
+    }
 }
 
 // The band is as wide as the disc each day, and its edges are on the page there.
