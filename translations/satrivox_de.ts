@@ -879,6 +879,11 @@ Jupiter %3; %4″ Durchmesser, Helligkeit %5 mag.
         <source>%1 in progress</source>
         <translation>%1 im Gange</translation>
     </message>
+    <message>
+        <source>MM/dd/yyyy</source>
+        <comment>a date in figures: Qt&apos;s date format</comment>
+        <translation>dd.MM.yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -1037,11 +1042,6 @@ Jupiter %3; %4″ Durchmesser, Helligkeit %5 mag.
     <message>
         <source>The Sun&apos;s altitude: below -6° the sky is dark enough</source>
         <translation>Höhe der Sonne: unter -6° ist der Himmel dunkel genug</translation>
-    </message>
-    <message>
-        <source>MM/dd/yyyy</source>
-        <comment>the list&apos;s dates and its first day: Qt&apos;s date format</comment>
-        <translation>dd.MM.yyyy</translation>
     </message>
 </context>
 <context>

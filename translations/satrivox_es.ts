@@ -18,7 +18,7 @@
     <message>
         <source>d MMMM yyyy</source>
         <comment>a day of the chart&apos;s span: Qt&apos;s date format</comment>
-        <translation>d 'de' MMMM 'de' yyyy</translation>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
     <message>
         <source>%1 – %2</source>
@@ -237,7 +237,7 @@ Entorno:
     </message>
     <message>
         <source>cannot read the date and time &apos;%1&apos;: %2 (expected YYYY-MM-DD, YYYY-MM-DD HH:MM[:SS], or ISO 8601 with Z or an offset)</source>
-        <translation>no se puede leer la fecha y hora '%1': %2 (se esperaba YYYY-MM-DD, YYYY-MM-DD HH:MM[:SS] o ISO 8601 con Z o un desfase horario)</translation>
+        <translation>no se puede leer la fecha y hora &apos;%1&apos;: %2 (se esperaba YYYY-MM-DD, YYYY-MM-DD HH:MM[:SS] o ISO 8601 con Z o un desfase horario)</translation>
     </message>
     <message>
         <source>%1 goes with %2</source>
@@ -245,11 +245,11 @@ Entorno:
     </message>
     <message>
         <source>%1 takes a whole number of days from 1 to %2, not &apos;%3&apos;</source>
-        <translation>%1 admite un número entero de días de 1 a %2, no '%3'</translation>
+        <translation>%1 admite un número entero de días de 1 a %2, no &apos;%3&apos;</translation>
     </message>
     <message>
         <source>%1 takes a latitude and a longitude in degrees, such as 38.72,-9.14, not &apos;%2&apos;: %3</source>
-        <translation>%1 admite una latitud y una longitud en grados, como 38.72,-9.14, no '%2': %3</translation>
+        <translation>%1 admite una latitud y una longitud en grados, como 38.72,-9.14, no &apos;%2&apos;: %3</translation>
     </message>
     <message>
         <source>%1 and %2 cannot go together</source>
@@ -257,11 +257,11 @@ Entorno:
     </message>
     <message>
         <source>%1 takes a longitude in degrees from 0 to 360, not &apos;%2&apos;</source>
-        <translation>%1 admite una longitud en grados de 0 a 360, no '%2'</translation>
+        <translation>%1 admite una longitud en grados de 0 a 360, no &apos;%2&apos;</translation>
     </message>
     <message>
         <source>%1 takes text, csv or ics, not &apos;%2&apos;</source>
-        <translation>%1 admite text, csv o ics, no '%2'</translation>
+        <translation>%1 admite text, csv o ics, no &apos;%2&apos;</translation>
     </message>
     <message>
         <source>%1 is outside the years %2 to %3 that events are computed for</source>
@@ -324,7 +324,7 @@ Entorno:
     </message>
     <message>
         <source>%1 writes a %2 file, not &apos;%3&apos;</source>
-        <translation>%1 escribe un archivo %2, no '%3'</translation>
+        <translation>%1 escribe un archivo %2, no &apos;%3&apos;</translation>
     </message>
     <message>
         <source>the chart is drawn for the years %1 to %2, not for %3</source>
@@ -332,15 +332,15 @@ Entorno:
     </message>
     <message>
         <source>cannot write the chart to &apos;%1&apos;: %2</source>
-        <translation>no se puede escribir el gráfico en '%1': %2</translation>
+        <translation>no se puede escribir el gráfico en &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>%1 takes a width and a height in pixels, 100 to %2 each, such as 800x600, not &apos;%3&apos;</source>
-        <translation>%1 admite un ancho y un alto en píxeles, de 100 a %2 cada uno, como 800x600, no '%3'</translation>
+        <translation>%1 admite un ancho y un alto en píxeles, de 100 a %2 cada uno, como 800x600, no &apos;%3&apos;</translation>
     </message>
     <message>
         <source>%1 takes system or disc, not &apos;%2&apos;</source>
-        <translation>%1 admite system o disc, no '%2'</translation>
+        <translation>%1 admite system o disc, no &apos;%2&apos;</translation>
     </message>
     <message>
         <source>the view is drawn for the years %1 to %2, not for %3</source>
@@ -352,7 +352,7 @@ Entorno:
     </message>
     <message>
         <source>cannot write the view to &apos;%1&apos;: %2</source>
-        <translation>no se puede escribir la vista en '%1': %2</translation>
+        <translation>no se puede escribir la vista en &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>%1 goes with %2 or %3</source>
@@ -878,6 +878,11 @@ Júpiter %3; %4″ de diámetro, magnitud %5.
         <source>%1 in progress</source>
         <translation>%1 en curso</translation>
     </message>
+    <message>
+        <source>MM/dd/yyyy</source>
+        <comment>a date in figures: Qt&apos;s date format</comment>
+        <translation>dd/MM/yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -895,11 +900,11 @@ Júpiter %3; %4″ de diámetro, magnitud %5.
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; see %2 --help</source>
-        <translation>opción desconocida '%1'; consulte %2 --help</translation>
+        <translation>opción desconocida &apos;%1&apos;; consulte %2 --help</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; see %2 --help</source>
-        <translation>argumento inesperado '%1'; consulte %2 --help</translation>
+        <translation>argumento inesperado &apos;%1&apos;; consulte %2 --help</translation>
     </message>
 </context>
 <context>
@@ -1036,11 +1041,6 @@ Júpiter %3; %4″ de diámetro, magnitud %5.
     <message>
         <source>The Sun&apos;s altitude: below -6° the sky is dark enough</source>
         <translation>Altura del Sol: por debajo de -6° el cielo está lo bastante oscuro</translation>
-    </message>
-    <message>
-        <source>MM/dd/yyyy</source>
-        <comment>the list&apos;s dates and its first day: Qt&apos;s date format</comment>
-        <translation>dd/MM/yyyy</translation>
     </message>
 </context>
 <context>

@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>SVG cannot be written: %1</source>
-        <translation>Impossible d'écrire le fichier SVG: %1</translation>
+        <translation>Impossible d&apos;écrire le fichier SVG: %1</translation>
     </message>
     <message>
         <source>the picture could not be drawn</source>
-        <translation>l'image n'a pas pu être dessinée</translation>
+        <translation>l&apos;image n&apos;a pas pu être dessinée</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>Dotted: behind Jupiter or in its shadow · black on the disc: a moon&apos;s shadow</source>
-        <translation>En pointillé: derrière Jupiter ou dans son ombre · noir sur le disque: l'ombre d'un satellite</translation>
+        <translation>En pointillé: derrière Jupiter ou dans son ombre · noir sur le disque: l&apos;ombre d&apos;un satellite</translation>
     </message>
     <message>
         <source>◂: the Red Spot on the central meridian</source>
@@ -47,11 +47,11 @@
     </message>
     <message>
         <source>Shaded: night (the Sun 12° down); more strongly: Jupiter 5° up or more as well</source>
-        <translation>Grisé: la nuit (le Soleil à 12° sous l'horizon); plus foncé: Jupiter, de plus, à 5° ou plus au-dessus de l'horizon</translation>
+        <translation>Grisé: la nuit (le Soleil à 12° sous l&apos;horizon); plus foncé: Jupiter, de plus, à 5° ou plus au-dessus de l&apos;horizon</translation>
     </message>
     <message>
         <source>No place is known, so the night is not shaded: set one in the events dialog, or give --where LAT,LON</source>
-        <translation>Aucun lieu n'est connu, la nuit n'est donc pas grisée: choisissez-en un dans la fenêtre des phénomènes, ou donnez --where LAT,LON</translation>
+        <translation>Aucun lieu n&apos;est connu, la nuit n&apos;est donc pas grisée: choisissez-en un dans la fenêtre des phénomènes, ou donnez --where LAT,LON</translation>
     </message>
     <message>
         <source>East</source>
@@ -115,23 +115,23 @@ et accepte les options standard de Qt, comme -platform NAME, -style NAME,
 le code de sortie 2.
 Une entrée erronée sur la ligne de commande (une option inconnue, une date
 illisible ou hors des années couvertes, --days 0, un format inconnu, un
-fichier impossible à écrire) est signalée en une ligne sur la sortie d'erreur,
+fichier impossible à écrire) est signalée en une ligne sur la sortie d&apos;erreur,
 avec le code de sortie 2 et rien sur la sortie standard; --chart et --view ne
 laissent alors aucun fichier, ni entier ni partiel.
 
 Avec --chart, le mois va de 00:00 le premier jour à 24:00 le dernier jour, en
-heure locale, de haut en bas de la page; en travers, l'écart de chaque
-satellite à l'est ou à l'ouest du disque de Jupiter, en pointillé quand il est
-caché, et son ombre en trait sombre sur le disque. Le format suit l'extension
-du fichier: .pdf (A4, vectoriel), .svg, .png (1240 x 1754 pixels). --chart n'a
-pas besoin d'affichage, --view non plus.
+heure locale, de haut en bas de la page; en travers, l&apos;écart de chaque
+satellite à l&apos;est ou à l&apos;ouest du disque de Jupiter, en pointillé quand il est
+caché, et son ombre en trait sombre sur le disque. Le format suit l&apos;extension
+du fichier: .pdf (A4, vectoriel), .svg, .png (1240 x 1754 pixels). --chart n&apos;a
+pas besoin d&apos;affichage, --view non plus.
 
-Avec --events ou --chart, le lieu de l'observateur est --where, sinon le lieu
+Avec --events ou --chart, le lieu de l&apos;observateur est --where, sinon le lieu
 choisi dans la fenêtre des phénomènes, sinon la ville principale du fuseau
-horaire (d'après zone1970.tab): le lever de Jupiter, sa culmination et son
-coucher en ce lieu, la nuit (le Soleil à 12 degrés sous l'horizon), et pour
+horaire (d&apos;après zone1970.tab): le lever de Jupiter, sa culmination et son
+coucher en ce lieu, la nuit (le Soleil à 12 degrés sous l&apos;horizon), et pour
 chaque phénomène la hauteur de Jupiter et celle du Soleil; un phénomène est
-visible quand Jupiter est à 5 degrés ou plus au-dessus de l'horizon et le
+visible quand Jupiter est à 5 degrés ou plus au-dessus de l&apos;horizon et le
 Soleil à 6 degrés ou plus au-dessous. La longitude de la Grande Tache rouge
 est --grs-longitude, sinon celle choisie dans cette fenêtre, sinon %1 degrés.
 
@@ -144,7 +144,7 @@ Environnement:
                    allemand, français, espagnol, italien ou portugais, sinon
                    anglais; les nombres ont toujours un point décimal, les
                    listes des dates ISO
-  DISPLAY, WAYLAND_DISPLAY  l'affichage sur lequel ouvrir la fenêtre
+  DISPLAY, WAYLAND_DISPLAY  l&apos;affichage sur lequel ouvrir la fenêtre
 </translation>
     </message>
     <message>
@@ -165,11 +165,11 @@ Environnement:
     </message>
     <message>
         <source>Print the four offsets for WHEN as the window shows them (its &quot;Copy offsets&quot; line).</source>
-        <translation>Affiche les quatre écarts à WHEN tels que la fenêtre les montre (sa ligne « Copier les écarts »).</translation>
+        <translation>Affiche les quatre écarts à WHEN tels que la fenêtre les montre (sa ligne «&#xa0;Copier les écarts&#xa0;»).</translation>
     </message>
     <message>
         <source>With --offsets: from the precise theory, not the window&apos;s model.</source>
-        <translation>Avec --offsets: d'après la théorie précise, non le modèle de la fenêtre.</translation>
+        <translation>Avec --offsets: d&apos;après la théorie précise, non le modèle de la fenêtre.</translation>
     </message>
     <message>
         <source>With --offsets: CSV, time,moon,arcmin,west_radii,north_radii.</source>
@@ -177,15 +177,15 @@ Environnement:
     </message>
     <message>
         <source>Write times in UT instead of the local time of TZ.</source>
-        <translation>Écrit les heures en UT au lieu de l'heure locale de TZ.</translation>
+        <translation>Écrit les heures en UT au lieu de l&apos;heure locale de TZ.</translation>
     </message>
     <message>
         <source>With --events or --chart: the observer&apos;s latitude and longitude in degrees, north and east positive.</source>
-        <translation>Avec --events ou --chart: la latitude et la longitude de l'observateur en degrés, positives vers le nord et vers l'est.</translation>
+        <translation>Avec --events ou --chart: la latitude et la longitude de l&apos;observateur en degrés, positives vers le nord et vers l&apos;est.</translation>
     </message>
     <message>
         <source>With --events: only what can be seen from the observer&apos;s place.</source>
-        <translation>Avec --events: seulement ce qui est visible depuis le lieu de l'observateur.</translation>
+        <translation>Avec --events: seulement ce qui est visible depuis le lieu de l&apos;observateur.</translation>
     </message>
     <message>
         <source>With --events or --chart: the Great Red Spot&apos;s System II longitude, 0 to 360.</source>
@@ -221,15 +221,15 @@ Environnement:
     </message>
     <message>
         <source>With --view: south up, as an inverting telescope shows it.</source>
-        <translation>Avec --view: le sud en haut, comme le montre un télescope qui renverse l'image.</translation>
+        <translation>Avec --view: le sud en haut, comme le montre un télescope qui renverse l&apos;image.</translation>
     </message>
     <message>
         <source>With --view: the picture&apos;s size in pixels (default 800x600).</source>
-        <translation>Avec --view: la taille de l'image en pixels (par défaut 800x600).</translation>
+        <translation>Avec --view: la taille de l&apos;image en pixels (par défaut 800x600).</translation>
     </message>
     <message>
         <source>With --view: the whole system (default) or the disc filling the picture.</source>
-        <translation>Avec --view: le système entier (par défaut) ou le disque remplissant l'image.</translation>
+        <translation>Avec --view: le système entier (par défaut) ou le disque remplissant l&apos;image.</translation>
     </message>
     <message>
         <source>YYYY-MM-DD (that date&apos;s local noon: the night that follows it), YYYY-MM-DD HH:MM[:SS] (local time, as the window&apos;s picker), or ISO 8601 with Z or an offset; default: now.</source>
@@ -237,19 +237,19 @@ Environnement:
     </message>
     <message>
         <source>cannot read the date and time &apos;%1&apos;: %2 (expected YYYY-MM-DD, YYYY-MM-DD HH:MM[:SS], or ISO 8601 with Z or an offset)</source>
-        <translation>impossible de lire la date et l'heure « %1 »: %2 (attendu: YYYY-MM-DD, YYYY-MM-DD HH:MM[:SS], ou ISO 8601 avec Z ou un décalage)</translation>
+        <translation>impossible de lire la date et l&apos;heure «&#xa0;%1&#xa0;»: %2 (attendu: YYYY-MM-DD, YYYY-MM-DD HH:MM[:SS], ou ISO 8601 avec Z ou un décalage)</translation>
     </message>
     <message>
         <source>%1 goes with %2</source>
-        <translation>%1 s'emploie avec %2</translation>
+        <translation>%1 s&apos;emploie avec %2</translation>
     </message>
     <message>
         <source>%1 takes a whole number of days from 1 to %2, not &apos;%3&apos;</source>
-        <translation>%1 attend un nombre entier de jours de 1 à %2, pas « %3 »</translation>
+        <translation>%1 attend un nombre entier de jours de 1 à %2, pas «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>%1 takes a latitude and a longitude in degrees, such as 38.72,-9.14, not &apos;%2&apos;: %3</source>
-        <translation>%1 attend une latitude et une longitude en degrés, comme 38.72,-9.14, pas « %2 »: %3</translation>
+        <translation>%1 attend une latitude et une longitude en degrés, comme 38.72,-9.14, pas «&#xa0;%2&#xa0;»: %3</translation>
     </message>
     <message>
         <source>%1 and %2 cannot go together</source>
@@ -257,11 +257,11 @@ Environnement:
     </message>
     <message>
         <source>%1 takes a longitude in degrees from 0 to 360, not &apos;%2&apos;</source>
-        <translation>%1 attend une longitude en degrés de 0 à 360, pas « %2 »</translation>
+        <translation>%1 attend une longitude en degrés de 0 à 360, pas «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1 takes text, csv or ics, not &apos;%2&apos;</source>
-        <translation>%1 attend text, csv ou ics, pas « %2 »</translation>
+        <translation>%1 attend text, csv ou ics, pas «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1 is outside the years %2 to %3 that events are computed for</source>
@@ -273,7 +273,7 @@ Environnement:
     </message>
     <message>
         <source>%1 needs the observer&apos;s place, and the time zone %2 names none: give %3 LAT,LON</source>
-        <translation>%1 a besoin du lieu de l'observateur, et le fuseau horaire %2 n'en indique aucun: donnez %3 LAT,LON</translation>
+        <translation>%1 a besoin du lieu de l&apos;observateur, et le fuseau horaire %2 n&apos;en indique aucun: donnez %3 LAT,LON</translation>
     </message>
     <message>
         <source>a day</source>
@@ -289,7 +289,7 @@ Environnement:
     <message>
         <source>No place is known (the time zone names none): --where LAT,LON gives one, for Jupiter&apos;s night and what can be seen.
 </source>
-        <translation>Aucun lieu n'est connu (le fuseau horaire n'en indique aucun): --where LAT,LON en donne un, pour la nuit de Jupiter et ce qui est visible.
+        <translation>Aucun lieu n&apos;est connu (le fuseau horaire n&apos;en indique aucun): --where LAT,LON en donne un, pour la nuit de Jupiter et ce qui est visible.
 </translation>
     </message>
     <message>
@@ -324,7 +324,7 @@ Environnement:
     </message>
     <message>
         <source>%1 writes a %2 file, not &apos;%3&apos;</source>
-        <translation>%1 écrit un fichier %2, pas « %3 »</translation>
+        <translation>%1 écrit un fichier %2, pas «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>the chart is drawn for the years %1 to %2, not for %3</source>
@@ -332,15 +332,15 @@ Environnement:
     </message>
     <message>
         <source>cannot write the chart to &apos;%1&apos;: %2</source>
-        <translation>impossible d'écrire le diagramme dans « %1 »: %2</translation>
+        <translation>impossible d&apos;écrire le diagramme dans «&#xa0;%1&#xa0;»: %2</translation>
     </message>
     <message>
         <source>%1 takes a width and a height in pixels, 100 to %2 each, such as 800x600, not &apos;%3&apos;</source>
-        <translation>%1 attend une largeur et une hauteur en pixels, de 100 à %2 chacune, comme 800x600, pas « %3 »</translation>
+        <translation>%1 attend une largeur et une hauteur en pixels, de 100 à %2 chacune, comme 800x600, pas «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>%1 takes system or disc, not &apos;%2&apos;</source>
-        <translation>%1 attend system ou disc, pas « %2 »</translation>
+        <translation>%1 attend system ou disc, pas «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>the view is drawn for the years %1 to %2, not for %3</source>
@@ -352,11 +352,11 @@ Environnement:
     </message>
     <message>
         <source>cannot write the view to &apos;%1&apos;: %2</source>
-        <translation>impossible d'écrire la vue dans « %1 »: %2</translation>
+        <translation>impossible d&apos;écrire la vue dans «&#xa0;%1&#xa0;»: %2</translation>
     </message>
     <message>
         <source>%1 goes with %2 or %3</source>
-        <translation>%1 s'emploie avec %2 ou %3</translation>
+        <translation>%1 s&apos;emploie avec %2 ou %3</translation>
     </message>
 </context>
 <context>
@@ -371,19 +371,19 @@ Environnement:
     </message>
     <message>
         <source>%1&apos;s shadow starts to cross the disc</source>
-        <translation>L'ombre portée par %1 commence à traverser le disque</translation>
+        <translation>L&apos;ombre portée par %1 commence à traverser le disque</translation>
     </message>
     <message>
         <source>%1&apos;s shadow finishes crossing the disc</source>
-        <translation>L'ombre portée par %1 finit de traverser le disque</translation>
+        <translation>L&apos;ombre portée par %1 finit de traverser le disque</translation>
     </message>
     <message>
         <source>%1 disappears into Jupiter&apos;s shadow</source>
-        <translation>%1 entre dans l'ombre de Jupiter</translation>
+        <translation>%1 entre dans l&apos;ombre de Jupiter</translation>
     </message>
     <message>
         <source>%1 reappears from Jupiter&apos;s shadow</source>
-        <translation>%1 sort de l'ombre de Jupiter</translation>
+        <translation>%1 sort de l&apos;ombre de Jupiter</translation>
     </message>
     <message>
         <source>%1 disappears behind Jupiter</source>
@@ -435,7 +435,7 @@ Environnement:
     </message>
     <message>
         <source>(unseen: %1 is in Jupiter&apos;s shadow)</source>
-        <translation>(invisible: %1 est dans l'ombre de Jupiter)</translation>
+        <translation>(invisible: %1 est dans l&apos;ombre de Jupiter)</translation>
     </message>
     <message>
         <source>(unseen: %1 is behind Jupiter)</source>
@@ -447,11 +447,11 @@ Environnement:
     </message>
     <message>
         <source>%1&apos;s shadow crosses Jupiter</source>
-        <translation>L'ombre portée par %1 traverse Jupiter</translation>
+        <translation>L&apos;ombre portée par %1 traverse Jupiter</translation>
     </message>
     <message>
         <source>%1 in Jupiter&apos;s shadow</source>
-        <translation>%1 dans l'ombre de Jupiter</translation>
+        <translation>%1 dans l&apos;ombre de Jupiter</translation>
     </message>
     <message>
         <source>%1 behind Jupiter</source>
@@ -471,11 +471,11 @@ Environnement:
     </message>
     <message>
         <source>night falls: the Sun %1 degrees down</source>
-        <translation>la nuit tombe: le Soleil à %1 degrés sous l'horizon</translation>
+        <translation>la nuit tombe: le Soleil à %1 degrés sous l&apos;horizon</translation>
     </message>
     <message>
         <source>night ends: the Sun %1 degrees down</source>
-        <translation>fin de la nuit: le Soleil à %1 degrés sous l'horizon</translation>
+        <translation>fin de la nuit: le Soleil à %1 degrés sous l&apos;horizon</translation>
     </message>
     <message>
         <source>the Great Red Spot on the central meridian</source>
@@ -526,7 +526,7 @@ Environnement:
     </message>
     <message>
         <source>The place&apos;s name, as the list should show it</source>
-        <translation>Le nom du lieu, tel que la liste doit l'afficher</translation>
+        <translation>Le nom du lieu, tel que la liste doit l&apos;afficher</translation>
     </message>
     <message>
         <source>name</source>
@@ -546,7 +546,7 @@ Environnement:
     </message>
     <message>
         <source>Only events while Jupiter is at least 5° up and the Sun at least 6° down</source>
-        <translation>Seulement les phénomènes où Jupiter est à au moins 5° au-dessus de l'horizon et le Soleil à au moins 6° au-dessous</translation>
+        <translation>Seulement les phénomènes où Jupiter est à au moins 5° au-dessus de l&apos;horizon et le Soleil à au moins 6° au-dessous</translation>
     </message>
     <message>
         <source>Only what I can &amp;see</source>
@@ -562,7 +562,7 @@ Environnement:
     </message>
     <message>
         <source>The Great Red Spot&apos;s longitude in System II, as observers currently publish it; it drifts a degree or two a month</source>
-        <translation>La longitude de la Grande Tache rouge dans le Système II, telle que les observateurs la publient actuellement; elle dérive d'un degré ou deux par mois</translation>
+        <translation>La longitude de la Grande Tache rouge dans le Système II, telle que les observateurs la publient actuellement; elle dérive d&apos;un degré ou deux par mois</translation>
     </message>
     <message>
         <source>° (System II)</source>
@@ -574,7 +574,7 @@ Environnement:
     </message>
     <message>
         <source>Set the window to the chosen event&apos;s instant and plot it (Enter, or a double-click)</source>
-        <translation>Règle la fenêtre sur l'instant du phénomène choisi et le trace (Entrée, ou un double-clic)</translation>
+        <translation>Règle la fenêtre sur l&apos;instant du phénomène choisi et le trace (Entrée, ou un double-clic)</translation>
     </message>
     <message>
         <source>&amp;Show in the window</source>
@@ -613,7 +613,7 @@ Environnement:
     </message>
     <message>
         <source>Animation step in minutes</source>
-        <translation>Pas de l'animation en minutes</translation>
+        <translation>Pas de l&apos;animation en minutes</translation>
     </message>
     <message>
         <source>Animate:</source>
@@ -665,23 +665,23 @@ Environnement:
     </message>
     <message>
         <source>Arcminutes</source>
-        <translation>Minutes d'arc</translation>
+        <translation>Minutes d&apos;arc</translation>
     </message>
     <message>
         <source>Io offset in arcminutes</source>
-        <translation>Écart d'Io en minutes d'arc</translation>
+        <translation>Écart d&apos;Io en minutes d&apos;arc</translation>
     </message>
     <message>
         <source>Europa offset in arcminutes</source>
-        <translation>Écart d'Europe en minutes d'arc</translation>
+        <translation>Écart d&apos;Europe en minutes d&apos;arc</translation>
     </message>
     <message>
         <source>Ganymede offset in arcminutes</source>
-        <translation>Écart de Ganymède en minutes d'arc</translation>
+        <translation>Écart de Ganymède en minutes d&apos;arc</translation>
     </message>
     <message>
         <source>Callisto offset in arcminutes</source>
-        <translation>Écart de Callisto en minutes d'arc</translation>
+        <translation>Écart de Callisto en minutes d&apos;arc</translation>
     </message>
     <message>
         <source>Now</source>
@@ -741,7 +741,7 @@ Environnement:
     </message>
     <message>
         <source>%1, %2 arcminutes</source>
-        <translation>%1, %2 minutes d'arc</translation>
+        <translation>%1, %2 minutes d&apos;arc</translation>
     </message>
     <message>
         <source>From left to right: %1</source>
@@ -749,17 +749,17 @@ Environnement:
     </message>
     <message>
         <source>The animation has reached the start of the date range, %1, and has stopped.</source>
-        <translation>L'animation a atteint le début de la plage de dates, %1, et s'est arrêtée.</translation>
+        <translation>L&apos;animation a atteint le début de la plage de dates, %1, et s&apos;est arrêtée.</translation>
     </message>
     <message>
         <source>The animation has reached the end of the date range, %1, and has stopped.</source>
-        <translation>L'animation a atteint la fin de la plage de dates, %1, et s'est arrêtée.</translation>
+        <translation>L&apos;animation a atteint la fin de la plage de dates, %1, et s&apos;est arrêtée.</translation>
     </message>
     <message>
         <source>The moons could not be plotted for this instant, and any animation or tracking has stopped.
 
 %1</source>
-        <translation>Les satellites n'ont pas pu être tracés pour cet instant; toute animation ou tout suivi est arrêté.
+        <translation>Les satellites n&apos;ont pas pu être tracés pour cet instant; toute animation ou tout suivi est arrêté.
 
 %1</translation>
     </message>
@@ -820,15 +820,15 @@ Environnement:
     </message>
     <message>
         <source>night from %1 to %2 (the Sun %3 degrees down)</source>
-        <translation>nuit de %1 à %2 (le Soleil à %3 degrés sous l'horizon)</translation>
+        <translation>nuit de %1 à %2 (le Soleil à %3 degrés sous l&apos;horizon)</translation>
     </message>
     <message>
         <source>dark all day (the Sun more than %1 degrees down)</source>
-        <translation>nuit toute la journée (le Soleil à plus de %1 degrés sous l'horizon)</translation>
+        <translation>nuit toute la journée (le Soleil à plus de %1 degrés sous l&apos;horizon)</translation>
     </message>
     <message>
         <source>no night (the Sun not %1 degrees down)</source>
-        <translation>pas de nuit (le Soleil ne descend pas à %1 degrés sous l'horizon)</translation>
+        <translation>pas de nuit (le Soleil ne descend pas à %1 degrés sous l&apos;horizon)</translation>
     </message>
     <message>
         <source>night falls or ends, not both, within the day</source>
@@ -868,7 +868,7 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     </message>
     <message>
         <source>arcmin</source>
-        <translation>min d'arc</translation>
+        <translation>min d&apos;arc</translation>
     </message>
     <message>
         <source>precise</source>
@@ -878,16 +878,21 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
         <source>%1 in progress</source>
         <translation>%1 en cours</translation>
     </message>
+    <message>
+        <source>MM/dd/yyyy</source>
+        <comment>a date in figures: Qt&apos;s date format</comment>
+        <translation>dd/MM/yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>cannot open the display %1</source>
-        <translation>impossible d'ouvrir l'affichage %1</translation>
+        <translation>impossible d&apos;ouvrir l&apos;affichage %1</translation>
     </message>
     <message>
         <source>no display to open the window on (%1 is not set)</source>
-        <translation>aucun affichage où ouvrir la fenêtre (%1 n'est pas défini)</translation>
+        <translation>aucun affichage où ouvrir la fenêtre (%1 n&apos;est pas défini)</translation>
     </message>
     <message>
         <source>run it on a desktop, or under a virtual one: xvfb-run -a %1</source>
@@ -895,11 +900,11 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; see %2 --help</source>
-        <translation>option inconnue « %1 »; voir %2 --help</translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»; voir %2 --help</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; see %2 --help</source>
-        <translation>argument inattendu « %1 »; voir %2 --help</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»; voir %2 --help</translation>
     </message>
 </context>
 <context>
@@ -928,7 +933,7 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     </message>
     <message>
         <source>%1&apos;s shadow on the disc</source>
-        <translation>l'ombre portée par %1 sur le disque</translation>
+        <translation>l&apos;ombre portée par %1 sur le disque</translation>
     </message>
     <message>
         <source>%1 behind the planet</source>
@@ -936,7 +941,7 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     </message>
     <message>
         <source>%1 dark in Jupiter&apos;s shadow</source>
-        <translation>%1 invisible dans l'ombre de Jupiter</translation>
+        <translation>%1 invisible dans l&apos;ombre de Jupiter</translation>
     </message>
     <message>
         <source>%1 on the disc</source>
@@ -949,11 +954,11 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     </message>
     <message>
         <source>%1 radii west</source>
-        <translation>%1 rayons à l'ouest</translation>
+        <translation>%1 rayons à l&apos;ouest</translation>
     </message>
     <message>
         <source>%1 radii east</source>
-        <translation>%1 rayons à l'est</translation>
+        <translation>%1 rayons à l&apos;est</translation>
     </message>
     <message>
         <source>%1 north</source>
@@ -987,11 +992,11 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     <name>window::EventListModel</name>
     <message>
         <source>Not seen from here: Jupiter is %1 up, under %2</source>
-        <translation>Non visible d'ici: Jupiter est à %1 de hauteur, moins de %2</translation>
+        <translation>Non visible d&apos;ici: Jupiter est à %1 de hauteur, moins de %2</translation>
     </message>
     <message>
         <source>Not seen from here: the sky is too bright, the Sun is %1 up</source>
-        <translation>Non visible d'ici: le ciel est trop clair, le Soleil est à %1 de hauteur</translation>
+        <translation>Non visible d&apos;ici: le ciel est trop clair, le Soleil est à %1 de hauteur</translation>
     </message>
     <message>
         <source>Not seen from anywhere</source>
@@ -999,7 +1004,7 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     </message>
     <message>
         <source>, not seen from here</source>
-        <translation>, non visible d'ici</translation>
+        <translation>, non visible d&apos;ici</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1027,7 +1032,7 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     </message>
     <message>
         <source>Jupiter&apos;s altitude above the horizon</source>
-        <translation>Hauteur de Jupiter au-dessus de l'horizon</translation>
+        <translation>Hauteur de Jupiter au-dessus de l&apos;horizon</translation>
     </message>
     <message>
         <source>Sun</source>
@@ -1036,11 +1041,6 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     <message>
         <source>The Sun&apos;s altitude: below -6° the sky is dark enough</source>
         <translation>Hauteur du Soleil: en dessous de -6° le ciel est assez sombre</translation>
-    </message>
-    <message>
-        <source>MM/dd/yyyy</source>
-        <comment>the list&apos;s dates and its first day: Qt&apos;s date format</comment>
-        <translation>dd/MM/yyyy</translation>
     </message>
 </context>
 <context>
@@ -1077,7 +1077,7 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     </message>
     <message>
         <source>The place is unchanged: %1. Type the latitude, then the longitude, in degrees with N, S, E, W or signs, such as &quot;38.72 N, 9.14 W&quot; or &quot;38.72, -9.14&quot;.</source>
-        <translation>Le lieu n'a pas changé: %1. Tapez la latitude, puis la longitude, en degrés avec N, S, E, W ou des signes, comme « 38.72 N, 9.14 W » ou « 38.72, -9.14 ».</translation>
+        <translation>Le lieu n&apos;a pas changé: %1. Tapez la latitude, puis la longitude, en degrés avec N, S, E, W ou des signes, comme «&#xa0;38.72 N, 9.14 W&#xa0;» ou «&#xa0;38.72, -9.14&#xa0;».</translation>
     </message>
     <message>
         <source>Here</source>
@@ -1098,7 +1098,7 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     <message>
         <source>The events could not be saved to %1:
 %2</source>
-        <translation>Les phénomènes n'ont pas pu être enregistrés dans %1:
+        <translation>Les phénomènes n&apos;ont pas pu être enregistrés dans %1:
 %2</translation>
     </message>
 </context>
@@ -1153,7 +1153,7 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     </message>
     <message>
         <source>The chart is drawn for the years %1 to %2 only</source>
-        <translation>Le diagramme n'est dessiné que pour les années %1 à %2</translation>
+        <translation>Le diagramme n&apos;est dessiné que pour les années %1 à %2</translation>
     </message>
     <message>
         <source>Month chart: %1</source>
@@ -1161,11 +1161,11 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     </message>
     <message>
         <source>%1 radii west</source>
-        <translation>%1 rayons à l'ouest</translation>
+        <translation>%1 rayons à l&apos;ouest</translation>
     </message>
     <message>
         <source>%1 radii east</source>
-        <translation>%1 rayons à l'est</translation>
+        <translation>%1 rayons à l&apos;est</translation>
     </message>
     <message>
         <source>%1, %2 days</source>
@@ -1185,15 +1185,15 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     </message>
     <message>
         <source>there is no chart to print</source>
-        <translation>il n'y a pas de diagramme à imprimer</translation>
+        <translation>il n&apos;y a pas de diagramme à imprimer</translation>
     </message>
     <message>
         <source>the page could not be printed</source>
-        <translation>la page n'a pas pu être imprimée</translation>
+        <translation>la page n&apos;a pas pu être imprimée</translation>
     </message>
     <message>
         <source>Printing is not available: %1</source>
-        <translation>L'impression n'est pas disponible: %1</translation>
+        <translation>L&apos;impression n&apos;est pas disponible: %1</translation>
     </message>
     <message>
         <source>Jupiter&apos;s moons, %1</source>
@@ -1217,7 +1217,7 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     </message>
     <message>
         <source>The chart could not be saved to %1: %2</source>
-        <translation>Le diagramme n'a pas pu être enregistré dans %1: %2</translation>
+        <translation>Le diagramme n&apos;a pas pu être enregistré dans %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1228,7 +1228,7 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     </message>
     <message>
         <source>Jupiter&apos;s view is drawn for the years 1600 to 2500 only</source>
-        <translation>La vue de Jupiter n'est dessinée que pour les années 1600 à 2500</translation>
+        <translation>La vue de Jupiter n&apos;est dessinée que pour les années 1600 à 2500</translation>
     </message>
 </context>
 <context>

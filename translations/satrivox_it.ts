@@ -879,6 +879,11 @@ Giove %3; diametro %4″, magnitudine %5.
         <source>%1 in progress</source>
         <translation>%1 in corso</translation>
     </message>
+    <message>
+        <source>MM/dd/yyyy</source>
+        <comment>a date in figures: Qt&apos;s date format</comment>
+        <translation>dd/MM/yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -1037,11 +1042,6 @@ Giove %3; diametro %4″, magnitudine %5.
     <message>
         <source>The Sun&apos;s altitude: below -6° the sky is dark enough</source>
         <translation>Altezza del Sole: sotto -6° il cielo è abbastanza buio</translation>
-    </message>
-    <message>
-        <source>MM/dd/yyyy</source>
-        <comment>the list&apos;s dates and its first day: Qt&apos;s date format</comment>
-        <translation>dd/MM/yyyy</translation>
     </message>
 </context>
 <context>

@@ -18,7 +18,7 @@
     <message>
         <source>d MMMM yyyy</source>
         <comment>a day of the chart&apos;s span: Qt&apos;s date format</comment>
-        <translation>d 'de' MMMM 'de' yyyy</translation>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
     <message>
         <source>%1 – %2</source>
@@ -237,7 +237,7 @@ Ambiente:
     </message>
     <message>
         <source>cannot read the date and time &apos;%1&apos;: %2 (expected YYYY-MM-DD, YYYY-MM-DD HH:MM[:SS], or ISO 8601 with Z or an offset)</source>
-        <translation>não é possível ler a data e hora '%1': %2 (esperado YYYY-MM-DD, YYYY-MM-DD HH:MM[:SS] ou ISO 8601 com Z ou um deslocamento)</translation>
+        <translation>não é possível ler a data e hora &apos;%1&apos;: %2 (esperado YYYY-MM-DD, YYYY-MM-DD HH:MM[:SS] ou ISO 8601 com Z ou um deslocamento)</translation>
     </message>
     <message>
         <source>%1 goes with %2</source>
@@ -245,11 +245,11 @@ Ambiente:
     </message>
     <message>
         <source>%1 takes a whole number of days from 1 to %2, not &apos;%3&apos;</source>
-        <translation>%1 aceita um número inteiro de dias de 1 a %2, não '%3'</translation>
+        <translation>%1 aceita um número inteiro de dias de 1 a %2, não &apos;%3&apos;</translation>
     </message>
     <message>
         <source>%1 takes a latitude and a longitude in degrees, such as 38.72,-9.14, not &apos;%2&apos;: %3</source>
-        <translation>%1 aceita uma latitude e uma longitude em graus, como 38.72,-9.14, não '%2': %3</translation>
+        <translation>%1 aceita uma latitude e uma longitude em graus, como 38.72,-9.14, não &apos;%2&apos;: %3</translation>
     </message>
     <message>
         <source>%1 and %2 cannot go together</source>
@@ -257,11 +257,11 @@ Ambiente:
     </message>
     <message>
         <source>%1 takes a longitude in degrees from 0 to 360, not &apos;%2&apos;</source>
-        <translation>%1 aceita uma longitude em graus de 0 a 360, não '%2'</translation>
+        <translation>%1 aceita uma longitude em graus de 0 a 360, não &apos;%2&apos;</translation>
     </message>
     <message>
         <source>%1 takes text, csv or ics, not &apos;%2&apos;</source>
-        <translation>%1 aceita text, csv ou ics, não '%2'</translation>
+        <translation>%1 aceita text, csv ou ics, não &apos;%2&apos;</translation>
     </message>
     <message>
         <source>%1 is outside the years %2 to %3 that events are computed for</source>
@@ -324,7 +324,7 @@ Ambiente:
     </message>
     <message>
         <source>%1 writes a %2 file, not &apos;%3&apos;</source>
-        <translation>%1 grava um arquivo %2, não '%3'</translation>
+        <translation>%1 grava um arquivo %2, não &apos;%3&apos;</translation>
     </message>
     <message>
         <source>the chart is drawn for the years %1 to %2, not for %3</source>
@@ -332,15 +332,15 @@ Ambiente:
     </message>
     <message>
         <source>cannot write the chart to &apos;%1&apos;: %2</source>
-        <translation>não é possível gravar o gráfico em '%1': %2</translation>
+        <translation>não é possível gravar o gráfico em &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>%1 takes a width and a height in pixels, 100 to %2 each, such as 800x600, not &apos;%3&apos;</source>
-        <translation>%1 aceita uma largura e uma altura em pixels, de 100 a %2 cada, como 800x600, não '%3'</translation>
+        <translation>%1 aceita uma largura e uma altura em pixels, de 100 a %2 cada, como 800x600, não &apos;%3&apos;</translation>
     </message>
     <message>
         <source>%1 takes system or disc, not &apos;%2&apos;</source>
-        <translation>%1 aceita system ou disc, não '%2'</translation>
+        <translation>%1 aceita system ou disc, não &apos;%2&apos;</translation>
     </message>
     <message>
         <source>the view is drawn for the years %1 to %2, not for %3</source>
@@ -352,7 +352,7 @@ Ambiente:
     </message>
     <message>
         <source>cannot write the view to &apos;%1&apos;: %2</source>
-        <translation>não é possível gravar a vista em '%1': %2</translation>
+        <translation>não é possível gravar a vista em &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>%1 goes with %2 or %3</source>
@@ -878,6 +878,11 @@ Júpiter %3; %4″ de diâmetro, magnitude %5.
         <source>%1 in progress</source>
         <translation>%1 em andamento</translation>
     </message>
+    <message>
+        <source>MM/dd/yyyy</source>
+        <comment>a date in figures: Qt&apos;s date format</comment>
+        <translation>dd/MM/yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -895,11 +900,11 @@ Júpiter %3; %4″ de diâmetro, magnitude %5.
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; see %2 --help</source>
-        <translation>opção desconhecida '%1'; veja %2 --help</translation>
+        <translation>opção desconhecida &apos;%1&apos;; veja %2 --help</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; see %2 --help</source>
-        <translation>argumento inesperado '%1'; veja %2 --help</translation>
+        <translation>argumento inesperado &apos;%1&apos;; veja %2 --help</translation>
     </message>
 </context>
 <context>
@@ -1036,11 +1041,6 @@ Júpiter %3; %4″ de diâmetro, magnitude %5.
     <message>
         <source>The Sun&apos;s altitude: below -6° the sky is dark enough</source>
         <translation>Altura do Sol: abaixo de -6° o céu está escuro o suficiente</translation>
-    </message>
-    <message>
-        <source>MM/dd/yyyy</source>
-        <comment>the list&apos;s dates and its first day: Qt&apos;s date format</comment>
-        <translation>dd/MM/yyyy</translation>
     </message>
 </context>
 <context>

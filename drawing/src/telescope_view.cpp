@@ -191,7 +191,7 @@ private:
         const double line = font_ * 1.3;
         const lists::ClockReading local = lists::ReadClock(scene_.instant, lists::Clock::Local);
         const lists::ClockReading universal = lists::ReadClock(scene_.instant, lists::Clock::Universal);
-        painter_.drawText(QPointF(area.left() + font_, area.top() + line), local.Shown(QLatin1String(lists::kPickerFormat)));
+        painter_.drawText(QPointF(area.left() + font_, area.top() + line), local.Shown(lists::DateFormat() + QStringLiteral(" HH:mm")));
         painter_.drawText(QPointF(area.left() + font_, area.top() + 2 * line), universal.Shown(QStringLiteral("HH:mm")));
 
         // The scale: a bar of a round number of arcseconds.

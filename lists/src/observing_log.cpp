@@ -140,6 +140,10 @@ QString IsoTime(ephemeris::UniversalTime instant, Clock clock) {
     return time + offset;
 }
 
+QString DateFormat() {
+    return ObservingLog::tr("MM/dd/yyyy", "a date in figures: Qt's date format");
+}
+
 QString EventsText(const std::vector<ListedEvent>& events, Clock clock) {
     const bool altitudes = std::any_of(events.begin(), events.end(), [](const ListedEvent& event) { return event.altitudes.has_value(); });
     std::vector<QStringList> rows{{ObservingLog::tr("Date"), ObservingLog::tr("Time"), ObservingLog::tr("Zone"), ObservingLog::tr("Moon"), ObservingLog::tr("Event"), ObservingLog::tr("Code")}};

@@ -68,7 +68,7 @@ TEST_P(Languages, TheEventsDialogSpeaksItWithItsDatesAndShowsWholeWordsAndColumn
     EXPECT_EQ(dialog->windowTitle(), words("EventsDialog", "Events of Jupiter's moons"));
     EXPECT_EQ(dialog->findChild<QPushButton*>("closeButton")->text(), words("EventsDialog", "C&lose"));
     EXPECT_FALSE(table->horizontalHeader()->isSectionHidden(6)) << "with a place, the altitudes show";
-    EXPECT_EQ(cell(0, 0), QDate(2019, 1, 5).toString(words("window::EventListModel", "MM/dd/yyyy")));
+    EXPECT_EQ(cell(0, 0), QDate(2019, 1, 5).toString(words("ObservingLog", "MM/dd/yyyy")));
     EXPECT_EQ(cell(0, 0, Qt::AccessibleTextRole), QLocale(GetParam()).toString(QDate(2019, 1, 5), QLocale::LongFormat));
     EXPECT_EQ(cell(0, 2), words("EventWording", "Ganymede"));
     EXPECT_EQ(cell(0, 3), words("EventWording", "%1's shadow starts to cross the disc").arg(words("EventWording", "Ganymede")));

@@ -86,16 +86,11 @@ QVariant EventListModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-QString EventListModel::DateFormat() {
-    // English keeps the main window's picker's order of month and day; the others write theirs.
-    return tr("MM/dd/yyyy", "the list's dates and its first day: Qt's date format");
-}
-
 QVariant EventListModel::Text(const ListedEvent& event, int column, int role) const {
     const ClockReading shown = ReadClock(ToTheMinute(event.time), Clock::Local);
     switch (column) {
         case DateColumn:
-            return role == Qt::DisplayRole ? shown.wallClock.toString(DateFormat())
+            return role == Qt::DisplayRole ? shown.wallClock.toString(lists::DateFormat())
                                            : translations::DatesLocale().toString(shown.wallClock.date(), QLocale::LongFormat);
         case TimeColumn:
             return shown.Shown(QStringLiteral("HH:mm"));

@@ -22,8 +22,6 @@ public:
     enum Column { DateColumn, TimeColumn, MoonColumn, EventColumn, CodeColumn, JupiterColumn, SunColumn, ColumnCount };
     // Each row's instant, as milliseconds of UT since 1970.
     static constexpr int kInstantRole = Qt::UserRole;
-    // The dates' format, in the user's language.
-    static QString DateFormat();
 
     using QAbstractTableModel::QAbstractTableModel;
 

@@ -45,7 +45,7 @@ ephemeris::UniversalTime LocalNoon(const QDate& date) {
 
 QString Shown(ephemeris::UniversalTime instant) {
     const ClockReading reading = ReadClock(instant, Clock::Local);
-    return reading.Shown(EventListModel::DateFormat() + QStringLiteral(" HH:mm"));
+    return reading.Shown(lists::DateFormat() + QStringLiteral(" HH:mm"));
 }
 
 }  // namespace
@@ -55,7 +55,7 @@ EventsDialog::EventsDialog(QWidget* parent) : QDialog(parent), ui(std::make_uniq
     // The window's way of writing a date, and the years the engine computes;
     // the date is taken once its editing ends
     // (keyboardTracking off in the form), not at every digit typed.
-    ui->fromDate->setDisplayFormat(EventListModel::DateFormat());
+    ui->fromDate->setDisplayFormat(lists::DateFormat());
     ui->fromDate->setDateRange(QDate(ephemeris::kPreciseFirstYear, 1, 1), QDate(ephemeris::kPreciseLastYear, 12, 31));
     ui->eventTable->setModel(&model_);
     ui->eventTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -232,7 +232,7 @@ void MonthChartWindow::Describe(std::optional<QPointF> pointer) {
         return west >= 0.0 ? tr("%1 radii west").arg(west, 0, 'f', 1) : tr("%1 radii east").arg(-west, 0, 'f', 1);
     };
     const auto when = [this](double day) {
-        return lists::ReadClock(chart_->InstantOf(day), lists::Clock::Local).Shown(QLatin1String(lists::kPickerFormat));
+        return lists::ReadClock(chart_->InstantOf(day), lists::Clock::Local).Shown(lists::DateFormat() + QStringLiteral(" HH:mm"));
     };
     QString description = tr("%1, %2 days").arg(title_->text()).arg(chart_->request.days);
     if (pointer && layout->Plot().contains(*pointer)) {

@@ -37,6 +37,9 @@ struct ClockReading {
 // The window's picker writes its date and time so, and what shows an instant
 // as the window does follows it: the copied offsets, the events dialog.
 inline constexpr char kPickerFormat[] = "MM/dd/yyyy HH:mm";
+// A date in figures as the user's language writes it, for the events dialog
+// and the pictures: in English the picker's order, "MM/dd/yyyy"; "dd.MM.yyyy" in German.
+QString DateFormat();
 ClockReading ReadClock(ephemeris::UniversalTime instant, Clock clock);
 
 // An event's instant to the nearest minute, as the published tables give them.
