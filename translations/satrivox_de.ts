@@ -622,7 +622,7 @@ Umgebung:
     </message>
     <message>
         <source>Animate</source>
-        <translation>Animieren</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>minutes every 100 ms</source>

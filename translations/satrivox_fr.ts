@@ -625,7 +625,7 @@ Environnement:
     </message>
     <message>
         <source>minutes every 100 ms</source>
-        <translation>minutes toutes les 100 ms</translation>
+        <translation>minutes par 100 ms</translation>
     </message>
     <message>
         <source>Stop</source>

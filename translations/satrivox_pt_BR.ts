@@ -625,7 +625,7 @@ Ambiente:
     </message>
     <message>
         <source>minutes every 100 ms</source>
-        <translation>minutos a cada 100 ms</translation>
+        <translation>minutos por 100 ms</translation>
     </message>
     <message>
         <source>Stop</source>
