@@ -43,6 +43,11 @@ TZ=UTC "$root/usr/bin/satrivox" --chart 2019-01 --output "$work/chart.svg" ||
     { echo "the packaged program wrote no chart"; exit 1; }
 grep -q "<svg" "$work/chart.svg" || { echo "the packaged program's chart is no SVG"; exit 1; }
 
+# It carries its translations inside: nothing else is installed for them.
+TZ=UTC LANGUAGE=fr "$root/usr/bin/satrivox" --events 2019-01-05 --days 1 | head -n 1 | grep -q "^Phénomènes des satellites de Jupiter" ||
+    { echo "the packaged program does not speak French"; exit 1; }
+[ "$(dpkg-deb -f "$package" Recommends)" = "qt6-translations-l10n" ] || { echo "Qt's own translations are not recommended"; exit 1; }
+
 log=$work/run.log
 XDG_CONFIG_HOME=$work QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="satrivox.plot.debug=true" TZ=UTC "$root/usr/bin/satrivox" >"$log" 2>&1 &
 pid=$!
