@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/chart_files.hpp"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
@@ -11,13 +10,10 @@
 
 #include <functional>
 
+#include "chart_wording.hpp"
+
 namespace drawing {
 namespace {
-
-// The files' words, in the user's language: the chart's title as the chart writes it.
-struct ChartWording {
-    Q_DECLARE_TR_FUNCTIONS(ChartWording)
-};
 
 constexpr int kFileResolution = 150;  // dots an inch, for the PNG and the SVG's units
 const QSize kChartPixels(1240, 1754);  // A4 at that resolution

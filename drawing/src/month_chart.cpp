@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/month_chart.hpp"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 
@@ -10,6 +9,7 @@
 #include <future>
 #include <map>
 
+#include "chart_wording.hpp"
 #include "events/jupiter_sky.hpp"
 #include "events/moon_events.hpp"
 #include "events/mutual_events.hpp"
@@ -21,12 +21,6 @@
 
 namespace drawing {
 namespace {
-
-// The chart's words, in the user's language.
-struct ChartWording {
-    Q_DECLARE_TR_FUNCTIONS(ChartWording)
-};
-
 
 using namespace std::chrono;
 using ephemeris::UniversalTime;

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart_wording.hpp"
 #include "drawing/month_chart.hpp"
 #include "lists/event_words.hpp"
 #include "lists/observing_log.hpp"
@@ -14,12 +14,6 @@
 
 namespace drawing {
 namespace {
-
-// The chart's words, in the user's language.
-struct ChartWording {
-    Q_DECLARE_TR_FUNCTIONS(ChartWording)
-};
-
 
 struct Palette {
     QColor background;
