@@ -17,6 +17,7 @@
 #include "drawing/telescope_view.hpp"
 #include "events/observer_place.hpp"
 #include "lists/event_list.hpp"
+#include "lists/event_words.hpp"
 #include "lists/instant_conversion.hpp"
 #include "lists/observing_log.hpp"
 #include "model/satellite_model.hpp"
@@ -190,7 +191,7 @@ ephemeris::UniversalTime When(const QStringList& words, const std::function<QDat
     if (!reading.moment) {
         throw BadInput(CommandLine::tr("cannot read the date and time '%1': %2 (expected YYYY-MM-DD, "
                                       "YYYY-MM-DD HH:MM[:SS], or ISO 8601 with Z or an offset)")
-                           .arg(text, QString::fromStdString(reading.problem)));
+                           .arg(text, lists::Explained(reading.problem)));
     }
     if (const auto* local = std::get_if<ephemeris::Instant>(&*reading.moment)) {
         return ephemeris::UniversalTime{ephemeris::LocalToUT(*local).time_since_epoch()};
@@ -234,11 +235,11 @@ std::optional<ephemeris::Place> Place(const QCommandLineParser& parser, const Op
         return settings::ObserverPlace();
     }
     const QString text = parser.value(options.where);
-    std::string problem;
+    ephemeris::Refusal problem;
     const std::optional<ephemeris::Coordinates> read = ephemeris::ReadCoordinates(text.toStdString(), &problem);
     if (!read) {
         throw BadInput(CommandLine::tr("%1 takes a latitude and a longitude in degrees, such as 38.72,-9.14, not '%2': %3")
-                           .arg(Typed(options.where), text, QString::fromStdString(problem)));
+                           .arg(Typed(options.where), text, lists::Explained(problem)));
     }
     return ephemeris::Place{{}, read->latitude, read->longitude};
 }

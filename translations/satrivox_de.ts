@@ -886,6 +886,73 @@ Jupiter %3; %4″ Durchmesser, Helligkeit %5 mag.
     </message>
 </context>
 <context>
+    <name>Refusal</name>
+    <message>
+        <source>expected Z or an offset such as +01:00 after the time</source>
+        <translation>nach der Uhrzeit wird Z oder ein Zeitversatz wie +01:00 erwartet</translation>
+    </message>
+    <message>
+        <source>expected an offset as +HH:MM, +HHMM or +HH</source>
+        <translation>erwartet wird ein Zeitversatz als +HH:MM, +HHMM oder +HH</translation>
+    </message>
+    <message>
+        <source>there is no offset of %1</source>
+        <translation>einen Zeitversatz von %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>expected a date as YYYY-MM-DD</source>
+        <translation>erwartet wird ein Datum als YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>there is no month %1</source>
+        <translation>einen Monat %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>there is no day %1 in %2</source>
+        <translation>einen Tag %1 gibt es in %2 nicht</translation>
+    </message>
+    <message>
+        <source>expected a space or T between the date and the time</source>
+        <translation>zwischen Datum und Uhrzeit wird ein Leerzeichen oder T erwartet</translation>
+    </message>
+    <message>
+        <source>expected a time as HH:MM or HH:MM:SS</source>
+        <translation>erwartet wird eine Uhrzeit als HH:MM oder HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>expected seconds as SS or SS.fff</source>
+        <translation>erwartet werden Sekunden als SS oder SS.fff</translation>
+    </message>
+    <message>
+        <source>there is no time %1</source>
+        <translation>eine Uhrzeit %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>unexpected text after the time</source>
+        <translation>unerwarteter Text nach der Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of degrees</source>
+        <translation>„%1“ ist keine Zahl von Grad</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has both a sign and a letter</source>
+        <translation>„%1“ hat sowohl ein Vorzeichen als auch einen Buchstaben</translation>
+    </message>
+    <message>
+        <source>expected a latitude and a longitude, such as 38.72,-9.14 or 38.72 N 9.14 W</source>
+        <translation>erwartet werden Breite und Länge, etwa 38.72,-9.14 oder 38.72 N 9.14 W</translation>
+    </message>
+    <message>
+        <source>the latitude takes N or S and the longitude E or W</source>
+        <translation>die Breite nimmt N oder S, die Länge E oder W</translation>
+    </message>
+    <message>
+        <source>a latitude is at most 90 degrees and a longitude at most 180</source>
+        <translation>eine Breite ist höchstens 90 Grad, eine Länge höchstens 180</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>cannot open the display %1</source>

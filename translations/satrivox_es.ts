@@ -885,6 +885,73 @@ Júpiter %3; %4″ de diámetro, magnitud %5.
     </message>
 </context>
 <context>
+    <name>Refusal</name>
+    <message>
+        <source>expected Z or an offset such as +01:00 after the time</source>
+        <translation>se esperaba Z o un desfase como +01:00 después de la hora</translation>
+    </message>
+    <message>
+        <source>expected an offset as +HH:MM, +HHMM or +HH</source>
+        <translation>se esperaba un desfase como +HH:MM, +HHMM o +HH</translation>
+    </message>
+    <message>
+        <source>there is no offset of %1</source>
+        <translation>no existe un desfase de %1</translation>
+    </message>
+    <message>
+        <source>expected a date as YYYY-MM-DD</source>
+        <translation>se esperaba una fecha como YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>there is no month %1</source>
+        <translation>no existe el mes %1</translation>
+    </message>
+    <message>
+        <source>there is no day %1 in %2</source>
+        <translation>no existe el día %1 en %2</translation>
+    </message>
+    <message>
+        <source>expected a space or T between the date and the time</source>
+        <translation>se esperaba un espacio o T entre la fecha y la hora</translation>
+    </message>
+    <message>
+        <source>expected a time as HH:MM or HH:MM:SS</source>
+        <translation>se esperaba una hora como HH:MM o HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>expected seconds as SS or SS.fff</source>
+        <translation>se esperaban segundos como SS o SS.fff</translation>
+    </message>
+    <message>
+        <source>there is no time %1</source>
+        <translation>no existe la hora %1</translation>
+    </message>
+    <message>
+        <source>unexpected text after the time</source>
+        <translation>texto inesperado después de la hora</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of degrees</source>
+        <translation>&apos;%1&apos; no es un número de grados</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has both a sign and a letter</source>
+        <translation>&apos;%1&apos; tiene a la vez un signo y una letra</translation>
+    </message>
+    <message>
+        <source>expected a latitude and a longitude, such as 38.72,-9.14 or 38.72 N 9.14 W</source>
+        <translation>se esperaban una latitud y una longitud, como 38.72,-9.14 o 38.72 N 9.14 W</translation>
+    </message>
+    <message>
+        <source>the latitude takes N or S and the longitude E or W</source>
+        <translation>la latitud lleva N o S y la longitud E o W</translation>
+    </message>
+    <message>
+        <source>a latitude is at most 90 degrees and a longitude at most 180</source>
+        <translation>una latitud es como mucho de 90 grados y una longitud de 180</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>cannot open the display %1</source>

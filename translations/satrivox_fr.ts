@@ -885,6 +885,73 @@ Jupiter %3; %4″ de diamètre, magnitude %5.
     </message>
 </context>
 <context>
+    <name>Refusal</name>
+    <message>
+        <source>expected Z or an offset such as +01:00 after the time</source>
+        <translation>Z ou un décalage comme +01:00 attendu après l&apos;heure</translation>
+    </message>
+    <message>
+        <source>expected an offset as +HH:MM, +HHMM or +HH</source>
+        <translation>décalage attendu sous la forme +HH:MM, +HHMM ou +HH</translation>
+    </message>
+    <message>
+        <source>there is no offset of %1</source>
+        <translation>il n&apos;existe pas de décalage de %1</translation>
+    </message>
+    <message>
+        <source>expected a date as YYYY-MM-DD</source>
+        <translation>date attendue sous la forme YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>there is no month %1</source>
+        <translation>il n&apos;existe pas de mois %1</translation>
+    </message>
+    <message>
+        <source>there is no day %1 in %2</source>
+        <translation>il n&apos;existe pas de jour %1 en %2</translation>
+    </message>
+    <message>
+        <source>expected a space or T between the date and the time</source>
+        <translation>espace ou T attendu entre la date et l&apos;heure</translation>
+    </message>
+    <message>
+        <source>expected a time as HH:MM or HH:MM:SS</source>
+        <translation>heure attendue sous la forme HH:MM ou HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>expected seconds as SS or SS.fff</source>
+        <translation>secondes attendues sous la forme SS ou SS.fff</translation>
+    </message>
+    <message>
+        <source>there is no time %1</source>
+        <translation>il n&apos;existe pas d&apos;heure %1</translation>
+    </message>
+    <message>
+        <source>unexpected text after the time</source>
+        <translation>texte inattendu après l&apos;heure</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of degrees</source>
+        <translation>« %1 » n&apos;est pas un nombre de degrés</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has both a sign and a letter</source>
+        <translation>« %1 » a à la fois un signe et une lettre</translation>
+    </message>
+    <message>
+        <source>expected a latitude and a longitude, such as 38.72,-9.14 or 38.72 N 9.14 W</source>
+        <translation>latitude et longitude attendues, comme 38.72,-9.14 ou 38.72 N 9.14 W</translation>
+    </message>
+    <message>
+        <source>the latitude takes N or S and the longitude E or W</source>
+        <translation>la latitude prend N ou S et la longitude E ou W</translation>
+    </message>
+    <message>
+        <source>a latitude is at most 90 degrees and a longitude at most 180</source>
+        <translation>une latitude vaut au plus 90 degrés et une longitude au plus 180</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>cannot open the display %1</source>

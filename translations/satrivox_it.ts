@@ -886,6 +886,73 @@ Giove %3; diametro %4″, magnitudine %5.
     </message>
 </context>
 <context>
+    <name>Refusal</name>
+    <message>
+        <source>expected Z or an offset such as +01:00 after the time</source>
+        <translation>atteso Z o una differenza come +01:00 dopo l&apos;ora</translation>
+    </message>
+    <message>
+        <source>expected an offset as +HH:MM, +HHMM or +HH</source>
+        <translation>attesa una differenza come +HH:MM, +HHMM o +HH</translation>
+    </message>
+    <message>
+        <source>there is no offset of %1</source>
+        <translation>non esiste una differenza di %1</translation>
+    </message>
+    <message>
+        <source>expected a date as YYYY-MM-DD</source>
+        <translation>attesa una data come YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>there is no month %1</source>
+        <translation>non esiste il mese %1</translation>
+    </message>
+    <message>
+        <source>there is no day %1 in %2</source>
+        <translation>non esiste il giorno %1 in %2</translation>
+    </message>
+    <message>
+        <source>expected a space or T between the date and the time</source>
+        <translation>atteso uno spazio o T tra la data e l&apos;ora</translation>
+    </message>
+    <message>
+        <source>expected a time as HH:MM or HH:MM:SS</source>
+        <translation>attesa un&apos;ora come HH:MM o HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>expected seconds as SS or SS.fff</source>
+        <translation>attesi secondi come SS o SS.fff</translation>
+    </message>
+    <message>
+        <source>there is no time %1</source>
+        <translation>non esiste l&apos;ora %1</translation>
+    </message>
+    <message>
+        <source>unexpected text after the time</source>
+        <translation>testo inatteso dopo l&apos;ora</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of degrees</source>
+        <translation>&apos;%1&apos; non è un numero di gradi</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has both a sign and a letter</source>
+        <translation>&apos;%1&apos; ha sia un segno sia una lettera</translation>
+    </message>
+    <message>
+        <source>expected a latitude and a longitude, such as 38.72,-9.14 or 38.72 N 9.14 W</source>
+        <translation>attese una latitudine e una longitudine, come 38.72,-9.14 o 38.72 N 9.14 W</translation>
+    </message>
+    <message>
+        <source>the latitude takes N or S and the longitude E or W</source>
+        <translation>la latitudine vuole N o S e la longitudine E o W</translation>
+    </message>
+    <message>
+        <source>a latitude is at most 90 degrees and a longitude at most 180</source>
+        <translation>una latitudine è al massimo di 90 gradi e una longitudine di 180</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>cannot open the display %1</source>

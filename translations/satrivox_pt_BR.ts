@@ -885,6 +885,73 @@ Júpiter %3; %4″ de diâmetro, magnitude %5.
     </message>
 </context>
 <context>
+    <name>Refusal</name>
+    <message>
+        <source>expected Z or an offset such as +01:00 after the time</source>
+        <translation>esperado Z ou um deslocamento como +01:00 depois da hora</translation>
+    </message>
+    <message>
+        <source>expected an offset as +HH:MM, +HHMM or +HH</source>
+        <translation>esperado um deslocamento como +HH:MM, +HHMM ou +HH</translation>
+    </message>
+    <message>
+        <source>there is no offset of %1</source>
+        <translation>não existe deslocamento de %1</translation>
+    </message>
+    <message>
+        <source>expected a date as YYYY-MM-DD</source>
+        <translation>esperada uma data como YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>there is no month %1</source>
+        <translation>não existe o mês %1</translation>
+    </message>
+    <message>
+        <source>there is no day %1 in %2</source>
+        <translation>não existe o dia %1 em %2</translation>
+    </message>
+    <message>
+        <source>expected a space or T between the date and the time</source>
+        <translation>esperado um espaço ou T entre a data e a hora</translation>
+    </message>
+    <message>
+        <source>expected a time as HH:MM or HH:MM:SS</source>
+        <translation>esperada uma hora como HH:MM ou HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>expected seconds as SS or SS.fff</source>
+        <translation>esperados segundos como SS ou SS.fff</translation>
+    </message>
+    <message>
+        <source>there is no time %1</source>
+        <translation>não existe a hora %1</translation>
+    </message>
+    <message>
+        <source>unexpected text after the time</source>
+        <translation>texto inesperado depois da hora</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of degrees</source>
+        <translation>&apos;%1&apos; não é um número de graus</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has both a sign and a letter</source>
+        <translation>&apos;%1&apos; tem ao mesmo tempo um sinal e uma letra</translation>
+    </message>
+    <message>
+        <source>expected a latitude and a longitude, such as 38.72,-9.14 or 38.72 N 9.14 W</source>
+        <translation>esperadas uma latitude e uma longitude, como 38.72,-9.14 ou 38.72 N 9.14 W</translation>
+    </message>
+    <message>
+        <source>the latitude takes N or S and the longitude E or W</source>
+        <translation>a latitude leva N ou S e a longitude E ou W</translation>
+    </message>
+    <message>
+        <source>a latitude is at most 90 degrees and a longitude at most 180</source>
+        <translation>uma latitude tem no máximo 90 graus e uma longitude no máximo 180</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>cannot open the display %1</source>

@@ -110,7 +110,7 @@ bool IsHemisphere(char c) {
     return std::string_view("NSEWnsew").find(c) != std::string_view::npos;
 }
 
-std::optional<Reading> ReadOne(std::string_view word, std::string& problem) {
+std::optional<Reading> ReadOne(std::string_view word, Refusal& problem) {
     std::string text(Trimmed(word));
     for (const std::string_view degree : {"\u00b0", "d"}) {
         if (const std::size_t at = text.find(degree); at != std::string::npos && at > 0 && std::isdigit(static_cast<unsigned char>(text[at - 1]))) {
@@ -128,11 +128,11 @@ std::optional<Reading> ReadOne(std::string_view word, std::string& problem) {
     const std::size_t skip = text.starts_with('+') ? 1 : 0;
     const auto [end, error] = std::from_chars(text.data() + skip, text.data() + text.size(), reading.value);
     if (text.size() == skip || error != std::errc{} || end != text.data() + text.size() || !std::isfinite(reading.value)) {
-        problem = "'" + std::string(Trimmed(word)) + "' is not a number of degrees";
+        problem = {SATRIVOX_WORDS("Refusal", "'%1' is not a number of degrees"), {std::string(Trimmed(word))}};
         return std::nullopt;
     }
     if (reading.letter != '\0' && (skip == 1 || reading.value < 0.0)) {
-        problem = "'" + std::string(Trimmed(word)) + "' has both a sign and a letter";
+        problem = {SATRIVOX_WORDS("Refusal", "'%1' has both a sign and a letter"), {std::string(Trimmed(word))}};
         return std::nullopt;
     }
     if (reading.letter == 'S' || reading.letter == 'W') {
@@ -212,9 +212,9 @@ std::optional<Place> PlaceOfZone(std::string_view zone, const std::string& zoneF
     return std::nullopt;
 }
 
-std::optional<Coordinates> ReadCoordinates(std::string_view text, std::string* problem) {
-    std::string why;
-    const auto fail = [&why, problem](std::string reason) -> std::optional<Coordinates> {
+std::optional<Coordinates> ReadCoordinates(std::string_view text, Refusal* problem) {
+    Refusal why;
+    const auto fail = [&why, problem](Refusal reason) -> std::optional<Coordinates> {
         why = std::move(reason);
         if (problem != nullptr) {
             *problem = why;
@@ -223,7 +223,7 @@ std::optional<Coordinates> ReadCoordinates(std::string_view text, std::string* p
     };
     const std::vector<std::string> words = Words(text);
     if (words.size() != 2) {
-        return fail("expected a latitude and a longitude, such as 38.72,-9.14 or 38.72 N 9.14 W");
+        return fail({SATRIVOX_WORDS("Refusal", "expected a latitude and a longitude, such as 38.72,-9.14 or 38.72 N 9.14 W"), {}});
     }
     const std::optional<Reading> first = ReadOne(words[0], why);
     const std::optional<Reading> second = first ? ReadOne(words[1], why) : std::nullopt;
@@ -236,10 +236,10 @@ std::optional<Coordinates> ReadCoordinates(std::string_view text, std::string* p
     const Reading latitude = swapped ? *second : *first;
     const Reading longitude = swapped ? *first : *second;
     if (eastWest(latitude) || northSouth(longitude)) {
-        return fail("the latitude takes N or S and the longitude E or W");
+        return fail({SATRIVOX_WORDS("Refusal", "the latitude takes N or S and the longitude E or W"), {}});
     }
     if (std::fabs(latitude.value) > 90.0 || std::fabs(longitude.value) > 180.0) {
-        return fail("a latitude is at most 90 degrees and a longitude at most 180");
+        return fail({SATRIVOX_WORDS("Refusal", "a latitude is at most 90 degrees and a longitude at most 180"), {}});
     }
     return Coordinates{latitude.value, longitude.value};
 }

@@ -173,4 +173,21 @@ QString Words(const ListedEvent& event) {
     return EventWording::tr("the Great Red Spot on the central meridian");
 }
 
+QString Explained(const ephemeris::Refusal& refusal) {
+    QString words = QCoreApplication::translate("Refusal", refusal.words);
+    QStringList details;
+    for (const std::string& detail : refusal.details) {
+        details << QString::fromStdString(detail);
+    }
+    // One pass over the words: a detail typed with a "%1" in it stays as typed.
+    switch (details.size()) {
+        case 0:
+            return words;
+        case 1:
+            return words.arg(details[0]);
+        default:
+            return words.arg(details[0], details[1]);
+    }
+}
+
 }  // namespace lists

@@ -60,8 +60,8 @@ class Whens : public ::testing::TestWithParam<WhenRow> {};
 TEST_P(Whens, AreReadOrRefusedWithAReason) {
     const app::WhenReading reading = app::ReadWhen(GetParam().text);
     EXPECT_EQ(reading.moment, GetParam().moment);
-    EXPECT_NE(reading.problem.find(GetParam().problem), std::string::npos) << reading.problem;
-    EXPECT_EQ(reading.problem.empty(), reading.moment.has_value());
+    EXPECT_NE(reading.problem.English().find(GetParam().problem), std::string::npos) << reading.problem.English();
+    EXPECT_EQ(reading.problem.Refused(), !reading.moment.has_value());
 }
 
 app::Moment Universal(int y, unsigned m, unsigned d, int h, int min, int s = 0, int ms = 0) {
@@ -476,6 +476,10 @@ TEST_P(Languages, ListsInTheLanguageWithTheSameCodesColumnsAndFormats) {
     const Outcome refused = Satrivox({"--events", "--days", "0"});
     EXPECT_EQ(refused.err, "satrivox: " + words("CommandLine", "%1 takes a whole number of days from 1 to %2, not '%3'")
                                               .arg("--days").arg(731).arg("0") + "\n");
+    EXPECT_TRUE(Satrivox({"--events", "2019-13-01"}).err.contains(": " + words("Refusal", "there is no month %1").arg("13") + " ("))
+        << "the reader's own words too";
+    EXPECT_TRUE(Satrivox({"--events", "--where", "38.7 -9.1 5"}).err.endsWith(
+        words("Refusal", "expected a latitude and a longitude, such as 38.72,-9.14 or 38.72 N 9.14 W") + "\n"));
     EXPECT_TRUE(Satrivox({"--help"}).out.simplified().contains(words("CommandLine", "With --view: south up, as an inverting telescope shows it.")))
         << "its lines as Qt wraps them";
 }

@@ -91,10 +91,10 @@ struct CoordinatesRow {
 class CoordinatesAsWritten : public ::testing::TestWithParam<CoordinatesRow> {};
 
 TEST_P(CoordinatesAsWritten, AreReadOrRefusedWithAReason) {
-    std::string problem;
+    Refusal problem;
     const std::optional<Coordinates> read = ReadCoordinates(GetParam().text, &problem);
-    ASSERT_EQ(read.has_value(), GetParam().coordinates.has_value()) << problem;
-    EXPECT_EQ(problem.empty(), read.has_value());
+    ASSERT_EQ(read.has_value(), GetParam().coordinates.has_value()) << problem.English();
+    EXPECT_EQ(problem.Refused(), !read.has_value());
     if (read) {
         EXPECT_EQ(read->latitude, GetParam().coordinates->first);
         EXPECT_EQ(read->longitude, GetParam().coordinates->second);

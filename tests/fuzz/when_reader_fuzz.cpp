@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace std::chrono;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const app::WhenReading reading = app::ReadWhen(text);
-    if (reading.moment.has_value() == !reading.problem.empty()) {
+    if (reading.moment.has_value() == reading.problem.Refused()) {
         std::abort();
     }
     if (reading.moment) {

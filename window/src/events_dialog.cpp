@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "events/observer_place.hpp"
+#include "lists/event_words.hpp"
 #include "lists/instant_conversion.hpp"
 #include "lists/observing_log.hpp"
 #include "model/time_base.hpp"
@@ -170,12 +171,12 @@ void EventsDialog::TakePlace() {
     if (coordinates.isEmpty()) {
         setPlace_.reset();
     } else {
-        std::string problem;
+        ephemeris::Refusal problem;
         const std::optional<ephemeris::Coordinates> read = ephemeris::ReadCoordinates(coordinates.toStdString(), &problem);
         if (!read) {
             ui->placeProblem->setText(tr("The place is unchanged: %1. Type the latitude, then the longitude, in degrees "
                                          "with N, S, E, W or signs, such as \"38.72 N, 9.14 W\" or \"38.72, -9.14\".")
-                                          .arg(QString::fromStdString(problem)));
+                                          .arg(lists::Explained(problem)));
             ui->placeProblem->show();
             return;
         }

@@ -66,8 +66,8 @@ private:
     std::size_t at_ = 0;
 };
 
-WhenReading Problem(std::string problem) {
-    return {std::nullopt, std::move(problem)};
+WhenReading Problem(const char* words, std::vector<std::string> details = {}) {
+    return {std::nullopt, ephemeris::Refusal{words, std::move(details)}};
 }
 
 std::string TwoDigits(int value) {
@@ -76,13 +76,13 @@ std::string TwoDigits(int value) {
 
 // The offset east of UT after the time, in seconds: "Z", or a sign with HH,
 // HHMM or HH:MM.
-std::optional<int> ZoneOffset(Cursor& cursor, std::string& problem) {
+std::optional<int> ZoneOffset(Cursor& cursor, ephemeris::Refusal& problem) {
     if (cursor.Take('Z') || cursor.Take('z')) {
         return 0;
     }
     const bool east = cursor.Take('+');
     if (!east && !cursor.Take('-')) {
-        problem = "expected Z or an offset such as +01:00 after the time";
+        problem = {SATRIVOX_WORDS("Refusal", "expected Z or an offset such as +01:00 after the time"), {}};
         return std::nullopt;
     }
     const std::optional<int> hours = cursor.Number(2);
@@ -92,11 +92,11 @@ std::optional<int> ZoneOffset(Cursor& cursor, std::string& problem) {
         minutes = cursor.Number(2);
     }
     if (!hours || !minutes) {
-        problem = "expected an offset as +HH:MM, +HHMM or +HH";
+        problem = {SATRIVOX_WORDS("Refusal", "expected an offset as +HH:MM, +HHMM or +HH"), {}};
         return std::nullopt;
     }
     if (*hours > 23 || *minutes > 59) {
-        problem = "there is no offset of " + TwoDigits(*hours) + ":" + TwoDigits(*minutes);
+        problem = {SATRIVOX_WORDS("Refusal", "there is no offset of %1"), {TwoDigits(*hours) + ":" + TwoDigits(*minutes)}};
         return std::nullopt;
     }
     const int seconds = (*hours * 60 + *minutes) * 60;
@@ -113,27 +113,28 @@ WhenReading ReadWhen(std::string_view text) {
     const bool secondDash = cursor.Take('-');
     const std::optional<int> d = cursor.Number(2);
     if (!y || !firstDash || !m || !secondDash || !d) {
-        return Problem("expected a date as YYYY-MM-DD");
+        return Problem(SATRIVOX_WORDS("Refusal", "expected a date as YYYY-MM-DD"));
     }
     if (*m < 1 || *m > 12) {
-        return Problem("there is no month " + TwoDigits(*m));
+        return Problem(SATRIVOX_WORDS("Refusal", "there is no month %1"), {TwoDigits(*m)});
     }
     const year_month_day date{year{*y}, month{static_cast<unsigned>(*m)}, day{static_cast<unsigned>(*d)}};
     if (!date.ok()) {
-        return Problem("there is no day " + TwoDigits(*d) + " in " + std::string(ephemeris::Trimmed(text).substr(0, 7)));
+        return Problem(SATRIVOX_WORDS("Refusal", "there is no day %1 in %2"),
+                       {TwoDigits(*d), std::string(ephemeris::Trimmed(text).substr(0, 7))});
     }
     const local_days localDay{date};
     if (cursor.AtEnd()) {
         return {Moment{ephemeris::Instant{localDay + 12h}}, {}};
     }
     if (!cursor.Take(' ') && !cursor.Take('T') && !cursor.Take('t')) {
-        return Problem("expected a space or T between the date and the time");
+        return Problem(SATRIVOX_WORDS("Refusal", "expected a space or T between the date and the time"));
     }
     const std::optional<int> hour = cursor.Number(2);
     const bool colon = cursor.Take(':');
     const std::optional<int> minute = cursor.Number(2);
     if (!hour || !colon || !minute) {
-        return Problem("expected a time as HH:MM or HH:MM:SS");
+        return Problem(SATRIVOX_WORDS("Refusal", "expected a time as HH:MM or HH:MM:SS"));
     }
     std::optional<int> second = 0;
     std::optional<int> millisecond = 0;
@@ -144,23 +145,24 @@ WhenReading ReadWhen(std::string_view text) {
         }
     }
     if (!second || !millisecond) {
-        return Problem("expected seconds as SS or SS.fff");
+        return Problem(SATRIVOX_WORDS("Refusal", "expected seconds as SS or SS.fff"));
     }
     if (*hour > 23 || *minute > 59 || *second > 59) {
-        return Problem("there is no time " + TwoDigits(*hour) + ":" + TwoDigits(*minute) + ":" + TwoDigits(*second));
+        return Problem(SATRIVOX_WORDS("Refusal", "there is no time %1"),
+                       {TwoDigits(*hour) + ":" + TwoDigits(*minute) + ":" + TwoDigits(*second)});
     }
     const ephemeris::Instant wallClock = localDay + hours{*hour} + minutes{*minute} + seconds{*second} +
                                          milliseconds{*millisecond};
     if (cursor.AtEnd()) {
         return {Moment{wallClock}, {}};
     }
-    std::string problem;
+    ephemeris::Refusal problem;
     const std::optional<int> offset = ZoneOffset(cursor, problem);
     if (!offset) {
-        return Problem(problem);
+        return {std::nullopt, std::move(problem)};
     }
     if (!cursor.AtEnd()) {
-        return Problem("unexpected text after the time");
+        return Problem(SATRIVOX_WORDS("Refusal", "unexpected text after the time"));
     }
     return {Moment{ephemeris::UniversalTime{wallClock.time_since_epoch() - seconds{*offset}}}, {}};
 }

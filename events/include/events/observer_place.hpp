@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/refusal.hpp"
+
 namespace ephemeris {
 
 // Where the observer is: a name for people, and geodetic latitude and
@@ -44,6 +46,6 @@ struct Coordinates {
     double latitude = 0.0;
     double longitude = 0.0;
 };
-std::optional<Coordinates> ReadCoordinates(std::string_view text, std::string* problem = nullptr);
+std::optional<Coordinates> ReadCoordinates(std::string_view text, Refusal* problem = nullptr);
 
 }  // namespace ephemeris

@@ -5,6 +5,7 @@
 
 #include "events/moon_events.hpp"
 #include "lists/event_list.hpp"
+#include "model/refusal.hpp"
 
 namespace lists {
 
@@ -35,5 +36,9 @@ QString MoonOf(const ListedEvent& event, Naming naming = Naming::Translated);
 // passes in front of Io: Io loses 62 % of its light", with why a moon's event
 // cannot be seen where it cannot.
 QString Words(const ListedEvent& event);
+
+// Why a reader refused what was typed (a date, a place), in the user's
+// language: "there is no month 13".
+QString Explained(const ephemeris::Refusal& refusal);
 
 }  // namespace lists

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <variant>
 
+#include "model/refusal.hpp"
 #include "model/time_base.hpp"
 
 namespace app {
@@ -18,7 +19,7 @@ using Moment = std::variant<ephemeris::Instant, ephemeris::UniversalTime>;
 // What ReadWhen made of the text: the moment, or why there is none.
 struct WhenReading {
     std::optional<Moment> moment;
-    std::string problem;  // one clause, empty when there is a moment
+    ephemeris::Refusal problem;  // one clause, none when there is a moment
 };
 
 // Reads one of:
