@@ -170,6 +170,17 @@ TEST(MonthChart, EveryLanguagesTitlesStayOnThePage) {
             }
         }
         EXPECT_EQ(inked, 0) << name.toStdString();
+        // The long line of facts shrunk only as much as it must: it still reaches across the page.
+        const double font = layout.FontPixels();
+        int rightmost = -1;
+        for (int y = static_cast<int>(2.15 * font); y < static_cast<int>(2.9 * font); ++y) {
+            for (int x = image.width() - 1; x > rightmost; --x) {
+                if (image.pixelColor(x, y).value() < 100) {
+                    rightmost = x;
+                }
+            }
+        }
+        EXPECT_GT(rightmost, image.width() * 0.85) << name.toStdString();
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <functional>
 #include <sstream>
 
 #include "drawing/telescope_view.hpp"
@@ -78,8 +79,40 @@ TEST(TelescopeView, MoonsAndShadowsWithinAPixelOfTheTheory) {
     const auto [centre, count] = Centroid(drawn.image, shadow, Pixels(0, drawn.layout) + 1.0, [](QColor c) { return c.value() < 40; });
     EXPECT_GT(count, 20);
     EXPECT_LT(std::hypot(centre.x() - shadow.x(), centre.y() - shadow.y()), 1.0) << "Io's shadow";
-    EXPECT_TRUE(DescribeTelescopeView(drawn.scene).startsWith("Io and its shadow on the disc; Europa ")) << DescribeTelescopeView(drawn.scene).toStdString();
-    EXPECT_TRUE(DescribeTelescopeView(drawn.scene).contains("Ganymede on the disc"));
+    EXPECT_EQ(DescribeTelescopeView(drawn.scene),
+              "Io and its shadow on the disc; Europa 8.4 radii east, 0.3 north; Ganymede on the disc; Callisto 16.8 radii west, 0.9 north");
+}
+
+// The inset in the lower right corner holds each moon; the local and the
+// universal time start at the same column.
+TEST(TelescopeView, TheInsetHoldsEveryMoonAndTheTimesLineUp) {
+    const Drawn drawn = Draw(ephemeris::UniversalTime{sys_days{2019y / 1 / 5} + 15h + 30min}, QRectF(0, 0, 800, 600), kWholeSystem);
+    const auto count = [&drawn](QRect box, const std::function<bool(QColor)>& wanted) {
+        int found = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            for (int x = box.left(); x <= box.right(); ++x) {
+                found += wanted(drawn.image.pixelColor(x, y)) ? 1 : 0;
+            }
+        }
+        return found;
+    };
+    const QRect inset(640, 440, 160, 160);  // the inset's 144 pixels and its margin
+    for (const std::size_t moon : {0U, 1U, 2U}) {
+        EXPECT_GE(count(inset, [moon](QColor c) { return Near(c, kMoons[moon]); }), 4) << "moon " << moon;
+    }
+    const auto firstColumn = [&drawn](int top, int bottom) {
+        for (int x = 0; x < 400; ++x) {
+            for (int y = top; y < bottom; ++y) {
+                if (drawn.image.pixelColor(x, y).value() > 128) {
+                    return x;
+                }
+            }
+        }
+        return -1;
+    };
+    const int local = firstColumn(0, 26);
+    EXPECT_GE(local, 10);
+    EXPECT_NEAR(firstColumn(26, 46), local, 2);
 }
 
 // Behind the disc: not drawn. In Jupiter's shadow: an outline, dark within.

@@ -42,6 +42,12 @@ TEST_F(MonthChartWindow, ShowsThePickersMonthAndFollowsEveryPlot) {
     Click("Command1");
     EXPECT_NE(view->grab().toImage(), before);
     EXPECT_TRUE(view->accessibleDescription().contains("marked 01/06/2019 23:00 UTC"));
+    // The pointer on Europa's curve: the screen reader hears Europa, the moon nearest it.
+    const double day = 9.3;
+    const QPointF onEuropa(view->Layout()->X(chart->Chart().CurveAt(1, day)->west), view->Layout()->Y(day));
+    emit view->pointerMoved(onEuropa);
+    EXPECT_TRUE(view->accessibleDescription().contains(QRegularExpression("; at 01/10/2019 \\d\\d:\\d\\d UTC, Europa ")))
+        << view->accessibleDescription().toStdString();
     Picker()->setDateTime({QDate(2019, 1, 31), QTime(23, 50)});
     Click("Command1");
     SetStep("20");

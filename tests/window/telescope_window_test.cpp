@@ -28,6 +28,11 @@ protected:
 TEST_F(TelescopeWindow, FollowsEveryPlotAndTheAnimation) {
     EXPECT_EQ(Shown(), lists::ToUniversalTime(QDateTime(QDate(2019, 1, 5), QTime(15, 30))));
     EXPECT_TRUE(view->accessibleDescription().startsWith("Io and its shadow on the disc")) << view->accessibleDescription().toStdString();
+    // The window shows the view: the planet's pale disc at its centre in the black sky.
+    const QImage shown = view->grab().toImage();
+    const QPoint centre = view->Layout().At(0.0, 0.0).toPoint() * shown.devicePixelRatio();
+    EXPECT_GT(shown.pixelColor(centre).lightness(), 150);
+    EXPECT_LT(shown.pixelColor(2, shown.height() / 2).lightness(), 40);
     Picker()->setDateTime({QDate(2019, 1, 5), QTime(18, 0)});
     Click("Command1");
     EXPECT_EQ(Shown(), lists::ToUniversalTime(QDateTime(QDate(2019, 1, 5), QTime(18, 0))));
