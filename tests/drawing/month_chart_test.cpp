@@ -144,7 +144,28 @@ TEST(MonthChart, TheScaleIsAboveThePlotEachLabelOnItsTick) {
             EXPECT_NEAR(arcminutes, x, 0.15 * font) << r;
         }
     }
-    EXPECT_GT(ink(layout.Plot().left(), layout.Plot().left() + 2.5 * font, top + 0.1 * font, top + 1.0 * font).second, 20) << "East";
+    // "East" in the scale's bold type: as much ink as the word drawn so on its own.
+    QFont bold("DejaVu Sans");
+    bold.setPixelSize(static_cast<int>(std::lround(0.75 * font)));
+    bold.setBold(true);
+    QImage alone(image.size(), QImage::Format_RGB32);
+    alone.fill(Qt::white);
+    {
+        QPainter painter(&alone);
+        painter.setFont(bold);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(layout.Plot().left(), top + 0.9 * font), "East");
+    }
+    const double wordRight = layout.Plot().left() + QFontMetricsF(bold).horizontalAdvance("East") + 1.0;
+    const int east = ink(layout.Plot().left(), wordRight, top + 0.1 * font, top + 1.0 * font).second;
+    int expected = 0;
+    for (int y = static_cast<int>(top + 0.1 * font); y < static_cast<int>(top + 1.0 * font); ++y) {
+        for (int x = static_cast<int>(layout.Plot().left()); x < static_cast<int>(wordRight); ++x) {
+            expected += alone.pixelColor(x, y).value() < 100 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(expected, 20);
+    EXPECT_NEAR(east, expected, 0.1 * expected) << "East";
     EXPECT_GT(ink(layout.Plot().right() - 2.5 * font, layout.Plot().right(), top + 0.1 * font, top + 1.0 * font).second, 20) << "West";
 }
 

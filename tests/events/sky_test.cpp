@@ -144,6 +144,14 @@ detail::Vector3 Venus(double observerDays) {
 // Meeus, Astronomical Algorithms (1998), example 15.a: Venus at Boston
 // (42°20' N, 71°05' W) on 1988 March 20 sets at 2h55m, rises at 12h25m and
 // culminates at 19h40m UT, its centre 34' below the horizon at rising and setting.
+// Above 15 degrees, ERFA's refraction: Bennett's values (Meeus 16.4) within a
+// tenth of an arcminute.
+TEST(Horizon, RefractionHighInTheSkyAsPublished) {
+    for (const auto& [altitude, arcminutes] : {std::pair{20.0, 2.70}, std::pair{45.0, 0.99}, std::pair{60.0, 0.58}}) {
+        EXPECT_NEAR((detail::Horizon::Refracted(altitude) - altitude) * 60.0, arcminutes, 0.1) << altitude;
+    }
+}
+
 TEST(Horizon, RisesCulminatesAndSetsWhenThePublishedExampleSays) {
     detail::Horizon boston({42.0 + 20.0 / 60.0, -(71.0 + 5.0 / 60.0)});
     const double midnight = detail::ObserverDays(At(1988y / 3 / 20));

@@ -223,5 +223,17 @@ TEST_F(EventsDialog, KnowsThePlaceAndWhatCanBeSeenFromIt) {
     EXPECT_TRUE(night().startsWith("Lisbon")) << "the zone's again";
 }
 
+// The focus passing through the place's fields, nothing typed, leaves the time
+// zone's place the zone's: it is not made the observer's own.
+TEST_F(EventsDialog, FocusThroughThePlaceKeepsTheZonesPlace) {
+    const ScopedTimeZone zone("Europe/Lisbon");
+    Reopen();
+    auto* coordinates = dialog->findChild<QLineEdit*>("placeCoordinates");
+    ASSERT_FALSE(coordinates->text().isEmpty()) << "Lisbon, from the zone";
+    emit dialog->findChild<QLineEdit*>("placeName")->editingFinished();
+    emit coordinates->editingFinished();
+    EXPECT_FALSE(settings::ReadEventsDialogSettings().place.has_value());
+}
+
 }  // namespace
 }  // namespace satrivox::testing
