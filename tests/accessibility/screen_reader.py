@@ -72,10 +72,15 @@ def check(app, model, when):
     ends = model_says(model, shown, 0), model_says(model, shown, 1 if when == "after Now" else 0)
     if any(not min(e[m] for e in ends) <= spoken[m] <= max(e[m] for e in ends) for m in MOONS):
         sys.exit(f"FAIL {when}: for {shown} a screen reader hears {spoken}, the model gives {ends}")
-    order = sorted([(0.0, "Jupiter")] + [(v, m) for m, v in spoken.items()], key=lambda p: p[0])
+    # Left to right by the offsets heard; two moons heard at the same hundredth
+    # of an arcminute may stand in either order (the window sorts unrounded).
+    place = {"Jupiter": 0.0, **spoken}
     window = app.getChildAtIndex(0)
-    described = "From left to right: " + ", ".join(name for _, name in order)
-    if (window.name, window.description) != ("Satrivox", described):
+    prefix = "From left to right: "
+    names = window.description[len(prefix):].split(", ") if window.description.startswith(prefix) else []
+    in_order = sorted(names) == sorted(place) and all(place[a] <= place[b] for a, b in zip(names, names[1:]))
+    if window.name != "Satrivox" or not in_order:
+        described = prefix + ", ".join(sorted(place, key=place.get))
         sys.exit(f"FAIL {when}: the window {window.name!r} describes the plot as {window.description!r}, not {described!r}")
 
 
